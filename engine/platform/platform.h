@@ -1,0 +1,87 @@
+// The seam between the engine and the machine: window, events, clock, threads, desktop, shell.
+// Implemented on SDL2 and POSIX; nothing outside engine/platform/ includes SDL or GL headers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// --- Clock, threads, lock.
+
+// Milliseconds since an arbitrary start; wraps around like a 32-bit counter.
+uint32_t Milliseconds();
+void SleepMilliseconds(uint32_t ms);
+// Starts fn on a new detached thread.
+void StartThread(void (*fn)());
+
+// A recursive mutual-exclusion lock (the loading lock).
+class Lock {
+public:
+    Lock();
+    ~Lock();
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+    void Enter();
+    void Leave();
+
+private:
+    void* impl_;
+};
+
+// --- Desktop and shell.
+
+struct DisplayMode {
+    int width = 0;
+    int height = 0;
+    int refresh_hz = 0;
+};
+
+// Size of the primary display in pixels; starts the video subsystem when needed.
+void DesktopSize(int& width, int& height);
+std::vector<DisplayMode> DisplayModes();
+// A modal message box with one OK button; works before and after the window exists.
+void ShowMessageBox(const std::string& caption, const std::string& text);
+// The XDG Documents folder, the home folder when there is none, empty when neither is known.
+std::string DocumentsFolder();
+// Opens a file with the desktop's associated program (xdg-open), without waiting.
+void OpenWithShell(const std::string& path);
+
+// --- The window and its events.
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+// Receives the events of one PumpEvents call. Positions are client pixels; keys are Windows
+// virtual-key codes (see virtual_keys.h); typed text arrives as UTF-16 code units.
+class EventSink {
+public:
+    virtual ~EventSink() = default;
+    virtual void OnMouseMove(int client_x, int client_y) = 0;
+    virtual void OnMouseButton(MouseButton button, bool down, bool double_click) = 0;
+    virtual void OnKey(int virtual_key, bool down) = 0;
+    virtual void OnText(const char16_t* units, int count) = 0;
+    // active false: the window was deactivated or lost focus; true: activated or focused.
+    virtual void OnActivate(bool active) = 0;
+    virtual void OnCloseRequest() = 0;
+};
+
+// Creates the one game window (hidden until SetWindowMode) with an OpenGL 3.3 core context.
+// Returns an opaque handle, or null when no window or context can be made.
+void* CreateGameWindow(const std::string& title_utf8);
+// Windowed: a fixed-size window of width x height centred on the desktop (caption, minimise,
+// no resize or maximise). Full screen: a borderless window covering the desktop.
+void SetWindowMode(void* window, int width, int height, bool full_screen);
+void SetWindowIcon(void* window, const uint32_t* argb, int width, int height);
+void MinimiseWindow(void* window);
+// Size of the drawable area in pixels.
+void WindowSize(void* window, int& width, int& height);
+void SwapWindow(void* window);
+void ShowSystemCursor(bool show);
+
+// Delivers every pending event to sink. Returns the number of events delivered.
+int PumpEvents(EventSink& sink);
+// Blocks until an event is pending or timeout_ms passes; true when an event is pending.
+bool WaitForEvent(int timeout_ms);
+
+}  // namespace platform

@@ -1,0 +1,51 @@
+// Roots of every screen item (WST::ST, WST::STO) and of short-lived effect items (WST::STE).
+#pragma once
+
+#include <cstdint>
+
+namespace WST {
+
+// A screen item: updated once per frame and drawn once per drawn frame by its owner.
+// A step of 0.0 means "use the frame delta"; every caller passes flag 0.
+class ST {
+public:
+    virtual ~ST() = default;
+    virtual int Update(int flag, float step) = 0;
+    virtual int Draw(int flag) = 0;
+};
+
+// A two-component float vector: positions in logical pixels, or scale factors.
+struct VEC2 {
+    float x = 0.0f;
+    float y = 0.0f;
+    VEC2 operator-(const VEC2& o) const { return {x - o.x, y - o.y}; }
+    VEC2 operator/(float d) const { return {x / d, y / d}; }
+};
+
+// A placed item: position (logical pixels), rotation (radians) and scale (1 = natural size).
+class STO : public ST {
+public:
+    int Update(int, float) override { return 0; }
+    int Draw(int) override { return 0; }
+    virtual int Query(int) { return 0; }
+    virtual void SetScale(float sx, float sy) {
+        scale.x = sx;
+        scale.y = sy;
+    }
+
+    VEC2 pos;
+    float rotation = 0.0f;
+    VEC2 scale{1.0f, 1.0f};
+};
+
+// An effect item (score numbers, bonus marks, bullets): reports -1 from Update when finished.
+class STE {
+public:
+    virtual ~STE() = default;
+    virtual int64_t Update() { return 0; }
+    virtual void Draw() {}
+
+    VEC2 pos;
+};
+
+}  // namespace WST

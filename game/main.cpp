@@ -1,0 +1,2 @@
+// Entry point of Puzzle Desk.
+int main() { return 0; }
