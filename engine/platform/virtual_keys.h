@@ -22,7 +22,13 @@ constexpr int VK_DOWN = 0x28;
 constexpr int VK_INSERT = 0x2D;
 constexpr int VK_DELETE = 0x2E;
 // Digits are '0'..'9' (0x30..0x39) and letters 'A'..'Z' (0x41..0x5A).
-constexpr int VK_F1 = 0x70;
+constexpr int VK_NUMPAD0 = 0x60;  // keypad digits 0x60..0x69
+constexpr int VK_MULTIPLY = 0x6A;
+constexpr int VK_ADD = 0x6B;
+constexpr int VK_SUBTRACT = 0x6D;
+constexpr int VK_DECIMAL = 0x6E;
+constexpr int VK_DIVIDE = 0x6F;
+constexpr int VK_F1 = 0x70;  // F1..F12 are 0x70..0x7B
 constexpr int VK_OEM_PERIOD = 0xBE;
 constexpr int VK_OEM_MINUS = 0xBD;
 constexpr int VK_OEM_PLUS = 0xBB;

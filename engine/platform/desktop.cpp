@@ -1,0 +1,140 @@
+// The desktop: display size and modes, message boxes, the Documents folder and the shell.
+#include <SDL.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "engine/platform/platform.h"
+#include "engine/platform/sdl_video.h"
+
+namespace platform {
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_directory(path, error);
+}
+
+std::string HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+        return home;
+    }
+    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
+        return entry->pw_dir;
+    }
+    return "";
+}
+
+// The value of XDG_DOCUMENTS_DIR in user-dirs.dirs: a quoted path, "$HOME" expanded.
+std::string DocumentsFromUserDirs(const std::string& home) {
+    std::string config;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
+        config = xdg;
+    } else if (!home.empty()) {
+        config = home + "/.config";
+    } else {
+        return "";
+    }
+    std::ifstream file(config + "/user-dirs.dirs");
+    const std::string key = "XDG_DOCUMENTS_DIR=";
+    std::string line;
+    while (std::getline(file, line)) {
+        size_t start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || line.compare(start, key.size(), key) != 0) {
+            continue;
+        }
+        std::string value = line.substr(start + key.size());
+        size_t open = value.find('"');
+        size_t close = value.rfind('"');
+        if (open == std::string::npos || close == open) {
+            continue;
+        }
+        value = value.substr(open + 1, close - open - 1);
+        if (value.compare(0, 5, "$HOME") == 0) {
+            value = home + value.substr(5);
+        }
+        if (!value.empty() && value[0] == '/') {
+            return value;
+        }
+    }
+    return "";
+}
+
+}  // namespace
+
+void DesktopSize(int& width, int& height) {
+    width = 0;
+    height = 0;
+    SDL_DisplayMode mode;
+    if (EnsureVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+        width = mode.w;
+        height = mode.h;
+    }
+}
+
+std::vector<DisplayMode> DisplayModes() {
+    std::vector<DisplayMode> modes;
+    if (!EnsureVideo()) {
+        return modes;
+    }
+    int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) == 0) {
+            modes.push_back(DisplayMode{mode.w, mode.h, mode.refresh_rate});
+        }
+    }
+    return modes;
+}
+
+void ShowMessageBox(const std::string& caption, const std::string& text) {
+    // Headless drivers have no screen to show a box on, and a box nobody sees would block.
+    const char* driver = EnsureVideo() ? SDL_GetCurrentVideoDriver() : nullptr;
+    bool headless = driver == nullptr || SDL_strcmp(driver, "offscreen") == 0 ||
+                    SDL_strcmp(driver, "dummy") == 0;
+    if (headless || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(),
+                                             text.c_str(), GameWindow()) != 0) {
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    }
+}
+
+std::string DocumentsFolder() {
+    if (const char* env = std::getenv("XDG_DOCUMENTS_DIR"); env != nullptr && IsFolder(env)) {
+        return env;
+    }
+    std::string home = HomeFolder();
+    if (std::string documents = DocumentsFromUserDirs(home); IsFolder(documents)) {
+        return documents;
+    }
+    if (IsFolder(home + "/Documents")) {
+        return home + "/Documents";
+    }
+    return home;
+}
+
+void OpenWithShell(const std::string& path) {
+    // The argument list is made before forking: between fork and exec only async-signal-safe
+    // calls are allowed. The path is one argument; no shell ever sees it.
+    const char* argv[] = {"xdg-open", path.c_str(), nullptr};
+    pid_t child = fork();
+    if (child < 0) {
+        return;
+    }
+    if (child == 0) {
+        // The intermediate child exits at once, so the opener is adopted and never a zombie.
+        if (fork() == 0) {
+            execvp(argv[0], const_cast<char* const*>(argv));
+            _exit(127);
+        }
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+}
+
+}  // namespace platform

@@ -1,0 +1,106 @@
+// Delivering SDL events to the frame's EventSink: mouse, keys, typed text, activation, close.
+#include <SDL.h>
+
+#include "engine/platform/key_map.h"
+#include "engine/platform/platform.h"
+#include "engine/platform/utf16.h"
+
+namespace platform {
+
+namespace {
+
+bool ButtonOf(uint8_t sdl_button, MouseButton& button) {
+    switch (sdl_button) {
+        case SDL_BUTTON_LEFT:
+            button = MouseButton::kLeft;
+            return true;
+        case SDL_BUTTON_RIGHT:
+            button = MouseButton::kRight;
+            return true;
+        case SDL_BUTTON_MIDDLE:
+            button = MouseButton::kMiddle;
+            return true;
+        default:
+            return false;
+    }
+}
+
+void DeliverWindowEvent(const SDL_WindowEvent& e, EventSink& sink) {
+    switch (e.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+        case SDL_WINDOWEVENT_SHOWN:
+            sink.OnActivate(true);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+        case SDL_WINDOWEVENT_HIDDEN:
+            sink.OnActivate(false);
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            sink.OnCloseRequest();
+            break;
+        default:
+            break;
+    }
+}
+
+void Deliver(const SDL_Event& e, EventSink& sink) {
+    MouseButton button = MouseButton::kLeft;
+    switch (e.type) {
+        case SDL_QUIT:
+            sink.OnCloseRequest();
+            break;
+        case SDL_WINDOWEVENT:
+            DeliverWindowEvent(e.window, sink);
+            break;
+        case SDL_MOUSEMOTION:
+            sink.OnMouseMove(e.motion.x, e.motion.y);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (ButtonOf(e.button.button, button)) {
+                sink.OnMouseMove(e.button.x, e.button.y);
+                sink.OnMouseButton(button, e.type == SDL_MOUSEBUTTONDOWN, e.button.clicks >= 2);
+            }
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            if (int vk = VirtualKeyFromSdlKeycode(e.key.keysym.sym); vk != 0) {
+                sink.OnKey(vk, e.type == SDL_KEYDOWN);
+            }
+            break;
+        case SDL_TEXTINPUT: {
+            std::u16string units = Utf8ToUtf16(e.text.text);
+            if (!units.empty()) {
+                sink.OnText(units.data(), int(units.size()));
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+int PumpEvents(EventSink& sink) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+        return 0;
+    }
+    int delivered = 0;
+    SDL_Event e;
+    while (SDL_PollEvent(&e) != 0) {
+        Deliver(e, sink);
+        ++delivered;
+    }
+    return delivered;
+}
+
+bool WaitForEvent(int timeout_ms) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+        return false;
+    }
+    // A null event leaves the pending event in the queue for PumpEvents.
+    return SDL_WaitEventTimeout(nullptr, timeout_ms) != 0;
+}
+
+}  // namespace platform

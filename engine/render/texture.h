@@ -1,0 +1,20 @@
+// WTEXTURE: one texture, its texels kept in memory and mirrored to the GPU when a device exists.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// The texture handle of the engine is WTEXTURE*; null means none. Every texture keeps its texels
+// in memory (our managed pool), so it survives device changes and can be inspected by tests.
+struct WTEXTURE {
+    int width = 0;
+    int height = 0;
+    // width * height texels, 32-bit ARGB, row-major, row 0 at the top.
+    std::vector<uint32_t> texels;
+    // The GPU copy (a GL texture name); 0 while none was made.
+    unsigned int gpu_handle = 0;
+    // The texels changed since the last upload.
+    bool dirty = true;
+    // The scene render target: its picture lives on the GPU only and cannot be locked.
+    bool render_target = false;
+};

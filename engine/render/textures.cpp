@@ -1,0 +1,139 @@
+// WRENDER's textures: creation, image loads, locking, release, and the upload to the GPU.
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "engine/platform/gpu_device.h"
+#include "engine/platform/image_decoder.h"
+#include "engine/render/image_info.h"
+#include "engine/render/render_device.h"
+
+WTEXTURE* WRENDER::CreateTexture(int width, int height) {
+    if (width < 1 || height < 1 || width > kMaxTextureSize || height > kMaxTextureSize) {
+        return nullptr;
+    }
+    auto* t = new WTEXTURE;
+    t->width = width;
+    t->height = height;
+    t->texels.assign(size_t(width) * size_t(height), 0);
+    image_width_ = width;
+    image_height_ = height;
+    return t;
+}
+
+WTEXTURE* WRENDER::LoadTextureFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return &default_texture_;
+    }
+    std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    return LoadTextureBytes(bytes.data(), bytes.size(), false);
+}
+
+WTEXTURE* WRENDER::LoadTextureFromMemory(const void* bytes, size_t size) {
+    return LoadTextureBytes(bytes, size, false);
+}
+
+WTEXTURE* WRENDER::LoadTextureBytes(const void* bytes, size_t size, bool size_from_header) {
+    int width = 0;
+    int height = 0;
+    if (!ReadImageInfo(bytes, size, width, height)) {
+        return &default_texture_;
+    }
+    if (size_from_header) {
+        image_width_ = width;
+        image_height_ = height;
+    }
+    // The header is checked first so a hostile size never reaches the decoder.
+    if (width > kMaxTextureSize || height > kMaxTextureSize) {
+        return &default_texture_;
+    }
+    std::vector<uint32_t> texels;
+    if (!platform::DecodeImageMemory(bytes, size, width, height, texels) ||
+        width > kMaxTextureSize || height > kMaxTextureSize) {
+        return &default_texture_;
+    }
+    auto* t = new WTEXTURE;
+    t->width = width;
+    t->height = height;
+    t->texels = std::move(texels);
+    image_width_ = width;
+    image_height_ = height;
+    return t;
+}
+
+int WRENDER::GetTextureWidth(const WTEXTURE* t) const {
+    return t != nullptr ? t->width : -1;
+}
+
+int WRENDER::GetTextureHeight(const WTEXTURE* t) const {
+    return t != nullptr ? t->height : -1;
+}
+
+void WRENDER::GetTextureSize(const WTEXTURE* t, int& width, int& height) const {
+    width = GetTextureWidth(t);
+    height = GetTextureHeight(t);
+}
+
+int WRENDER::ReleaseTexture(WTEXTURE* t) {
+    if (t == nullptr || t == &default_texture_ || t == &scene_texture_) {
+        return -1;
+    }
+    if (t->gpu_handle != 0) {
+        std::lock_guard<std::mutex> hold(released_lock_);
+        released_handles_.push_back(t->gpu_handle);
+    }
+    delete t;
+    return 0;
+}
+
+uint32_t* WRENDER::LockTexture(WTEXTURE* t) {
+    if (t == nullptr || t->render_target) {
+        return nullptr;
+    }
+    image_width_ = t->width;
+    image_height_ = t->height;
+    return t->texels.data();
+}
+
+void WRENDER::UnlockTexture(WTEXTURE* t) {
+    if (t != nullptr) {
+        t->dirty = true;
+    }
+}
+
+void WRENDER::BindTexture(WTEXTURE* t) {
+    if (t == nullptr) {
+        gpu_->BindNoTexture();
+        return;
+    }
+    if (t->render_target) {
+        gpu_->BindSceneTexture();
+        return;
+    }
+    if (t->dirty || t->gpu_handle == 0) {
+        t->gpu_handle = gpu_->UploadTexture(t->gpu_handle, t->width, t->height, t->texels.data());
+        t->dirty = false;
+    }
+    gpu_->BindTexture(t->gpu_handle);
+}
+
+void WRENDER::DeleteReleasedTextures() {
+    std::vector<unsigned int> handles;
+    {
+        std::lock_guard<std::mutex> hold(released_lock_);
+        handles.swap(released_handles_);
+    }
+    for (unsigned int handle : handles) {
+        gpu_->DeleteTexture(handle);
+    }
+}
+
+void FillTexture(uint32_t colour, WTEXTURE* t) {
+    if (t == nullptr || t->render_target) {
+        return;
+    }
+    std::fill(t->texels.begin(), t->texels.end(), colour);
+    t->dirty = true;
+}
