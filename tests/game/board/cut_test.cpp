@@ -1,0 +1,235 @@
+// The cut: grid formulas, corners, straight borders, determinism and the fill's coverage.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/frame/random.h"
+#include "game/board/cut_fill.h"
+#include "game/board/cut_grid.h"
+#include "game/board/picture_cut.h"
+
+namespace GAME {
+namespace {
+
+// A colourful, fully opaque test picture with a transparent hole.
+std::vector<uint32_t> MakePicture(int w, int h) {
+    std::vector<uint32_t> texels(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const uint32_t r = (x * 7 + y * 3) & 0xFF;
+            const uint32_t g = (x * x + y) & 0xFF;
+            const uint32_t b = (y * 11) & 0xFF;
+            texels[y * w + x] = 0xFF000000u | (r << 16) | (g << 8) | b | 0x010101u;
+        }
+    }
+    for (int y = h / 3; y < h / 3 + 4; ++y) {
+        for (int x = w / 2; x < w / 2 + 5; ++x)
+            texels[y * w + x] = 0;
+    }
+    return texels;
+}
+
+struct CUT_RESULT {
+    PICTURE_CUT cut;
+    std::vector<std::vector<uint32_t>> pieces;
+};
+
+CUT_RESULT Cut(int w, int h, int min_pieces, float aspect, float distort) {
+    const std::vector<uint32_t> picture = MakePicture(w, h);
+    std::vector<uint32_t> mask(picture.size());
+    CUT_RESULT result;
+    const CUT_GRID grid = ChooseGrid(w, h, min_pieces, aspect, distort);
+    result.cut = CutPicture(picture.data(), grid, TEXEL_VIEW{mask.data(), w, h},
+                            [&](int, int, int width, int height) {
+                                result.pieces.emplace_back(static_cast<size_t>(width) * height);
+                                return TEXEL_VIEW{result.pieces.back().data(), width, height};
+                            });
+    return result;
+}
+
+uint64_t Fnv(uint64_t hash, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        hash ^= (value >> (8 * i)) & 0xFF;
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+uint64_t HashOf(const CUT_RESULT& r) {
+    uint64_t hash = 14695981039346656037ull;
+    for (const CUT_POINT& p : r.cut.lines.corners)
+        hash = Fnv(Fnv(hash, p.x), p.y);
+    for (const CUT_POINT& p : r.cut.lines.shapes)
+        hash = Fnv(Fnv(hash, p.x), p.y);
+    for (const auto& piece : r.pieces)
+        for (uint32_t t : piece)
+            hash = Fnv(hash, t);
+    return hash;
+}
+
+TEST(CutGrid, GridAndCellFollowThePictureShape) {
+    struct CASE {
+        int w, h, min;
+        float aspect;
+        int cols, rows, cell_w, cell_h;
+    };
+    const CASE cases[] = {
+        {1024, 768, 3, 0.75f, 4, 3, 256, 256},  // landscape
+        {768, 1024, 3, 0.75f, 3, 4, 256, 256},  // portrait
+        {500, 500, 4, 1.0f, 4, 4, 125, 125},    // square: Min goes across
+        {1024, 768, 5, 0.75f, 7, 5, 146, 154},  // rounded cells
+        {1920, 1440, 15, 0.75f, 20, 15, 96, 96}, {2560, 1440, 15, 0.5625f, 27, 15, 95, 96},
+    };
+    for (const CASE& c : cases) {
+        const CUT_GRID g = ChooseGrid(c.w, c.h, c.min, c.aspect, 0.5f);
+        EXPECT_EQ(g.cols, c.cols) << c.w << "x" << c.h;
+        EXPECT_EQ(g.rows, c.rows) << c.w << "x" << c.h;
+        EXPECT_EQ(g.cell_w, c.cell_w) << c.w << "x" << c.h;
+        EXPECT_EQ(g.cell_h, c.cell_h) << c.w << "x" << c.h;
+    }
+}
+
+TEST(CutGrid, HostileParametersStayInRange) {
+    const CUT_GRID g = ChooseGrid(64, 48, 1000, 0.0f, -3.0f);
+    EXPECT_LE(g.cols, 64);
+    EXPECT_LE(g.rows, 48);
+    EXPECT_GE(g.cell_w, 1);
+    EXPECT_EQ(g.distort, 0.0f);
+}
+
+TEST(CutGrid, NoDeformationGivesAStraightGridWithHashedTabs) {
+    const CUT_GRID g = ChooseGrid(400, 300, 3, 0.75f, 0.0f);
+    std::vector<uint32_t> target(400 * 300, 0xFFFFFFFFu);
+    const CUT_LINES lines = TraceCutLines(g, TEXEL_VIEW{target.data(), 400, 300}, 0x00FFFFFFu);
+    for (int r = 0; r <= g.rows; ++r) {
+        for (int i = 0; i <= g.cols; ++i) {
+            const CUT_POINT c = lines.Corner(g, i, r);
+            EXPECT_EQ(c.x, i == g.cols ? 400 : g.cell_w * i);
+            EXPECT_EQ(c.y, r == g.rows ? 300 : g.cell_h * r);
+        }
+    }
+    // Edge 0 runs down between columns 0 and 1 of row 0; its tab tip (template point 4) bulges
+    // into the left piece exactly when RandBool(0) holds.
+    const int tip_x = lines.Shape(g, 0, 0)[9].x;
+    EXPECT_EQ(tip_x < g.cell_w / 2, WRANDOM::RandBool(0));
+    // The vertical edge 1 (rows 1 to 2) goes by RandBool(1).
+    EXPECT_EQ(lines.Shape(g, 0, 1)[9].x < g.cell_w / 2, WRANDOM::RandBool(1));
+}
+
+TEST(CutGrid, PictureBorderSidesAreStraight) {
+    const CUT_GRID g = ChooseGrid(400, 300, 3, 0.75f, 1.0f);
+    std::vector<uint32_t> target(400 * 300, 0xFFFFFFFFu);
+    const CUT_LINES lines = TraceCutLines(g, TEXEL_VIEW{target.data(), 400, 300}, 0x00FFFFFFu);
+    for (int row = 0; row < g.rows; ++row) {
+        for (int col = 0; col < g.cols; ++col) {
+            const CUT_POINT* s = lines.Shape(g, col, row);
+            for (int m = 1; m <= 5; ++m) {
+                if (row == 0) {
+                    EXPECT_EQ(s[m], (CUT_POINT{0, -(g.cell_h / 2)}));
+                }
+                if (col == g.cols - 1) {
+                    EXPECT_EQ(s[6 + m], (CUT_POINT{g.cell_w / 2, 0}));
+                }
+                if (row == g.rows - 1) {
+                    EXPECT_EQ(s[12 + m], (CUT_POINT{0, g.cell_h / 2}));
+                }
+                if (col == 0) {
+                    EXPECT_EQ(s[18 + m], (CUT_POINT{-(g.cell_w / 2), 0}));
+                }
+            }
+            // Inner sides carry a tab: their middle point stands off the straight line.
+            if (col < g.cols - 1) {
+                EXPECT_NE(s[9], (CUT_POINT{g.cell_w / 2, 0}));
+            }
+        }
+    }
+}
+
+TEST(CutPicture, SameInputGivesTheSameCutAndDeformationAboveOneCutsAsOne) {
+    const uint64_t first = HashOf(Cut(240, 180, 3, 0.75f, 1.0f));
+    EXPECT_EQ(first, HashOf(Cut(240, 180, 3, 0.75f, 1.0f)));
+    EXPECT_EQ(first, HashOf(Cut(240, 180, 3, 0.75f, 1.5f)));
+    EXPECT_NE(first, HashOf(Cut(240, 180, 3, 0.75f, 0.5f)));
+}
+
+TEST(CutPicture, PiecesHaveTheRoomOfTheirTabs) {
+    const CUT_RESULT r = Cut(240, 180, 3, 0.75f, 1.0f);
+    ASSERT_EQ(r.pieces.size(), 12u);
+    // cell 60 x 60: jitter room 2 * 12, tab room 2 * 18, plus the render-target texel.
+    EXPECT_EQ(r.cut.piece_size, (CUT_POINT{121, 121}));
+    // The centre texel of an inner piece is opaque picture; its texture corner is empty.
+    const std::vector<uint32_t>& inner = r.pieces[5];
+    EXPECT_EQ(inner[60 * 121 + 60] >> 24, 255u);
+    EXPECT_EQ(inner[0], 0u);
+}
+
+// Runs the fill of every piece (no shading) and counts, for each picture texel, how many
+// pieces took it opaque.
+std::vector<int> FillCoverage(int w, int h, int min_pieces, float distort,
+                              const std::vector<uint32_t>& picture, std::vector<uint32_t>& mask) {
+    const CUT_GRID g = ChooseGrid(w, h, min_pieces, 0.75f, distort);
+    std::vector<uint32_t> source = picture;
+    mask.assign(picture.size(), 0xFFFFFFFFu);
+    const TEXEL_VIEW mask_view{mask.data(), w, h};
+    const CUT_LINES lines = TraceCutLines(g, mask_view, 0x00FFFFFFu);
+    ClearMaskRim(mask_view);
+    const CUT_POINT size = PieceTextureSize(g);
+    std::vector<int> taken(picture.size(), 0);
+    FILL_FRONTIERS frontiers;
+    for (int row = 0; row < g.rows; ++row) {
+        for (int col = 0; col < g.cols; ++col) {
+            std::vector<uint32_t> piece(static_cast<size_t>(size.x + 1) * (size.y + 1), 0);
+            const TEXEL_VIEW view{piece.data(), size.x + 1, size.y + 1};
+            const CUT_POINT centre = CellCentre(g, col, row);
+            FillPiece(TEXEL_VIEW{source.data(), w, h}, mask_view, view,
+                      FillSeed(g, lines, col, row), centre, frontiers);
+            for (int ty = 0; ty < view.height; ++ty) {
+                for (int tx = 0; tx < view.width; ++tx) {
+                    if (view.At(tx, ty) >> 24 != 255)
+                        continue;
+                    const int x = tx - view.width / 2 + centre.x;
+                    const int y = ty - view.height / 2 + centre.y;
+                    EXPECT_EQ(view.At(tx, ty), picture[y * w + x]);
+                    ++taken[y * w + x];
+                }
+            }
+        }
+    }
+    return taken;
+}
+
+TEST(CutPicture, EveryOpaquePixelOffTheLinesLandsInExactlyOnePiece) {
+    for (const float distort : {0.0f, 1.0f}) {
+        const int w = 160, h = 120;
+        const std::vector<uint32_t> picture = MakePicture(w, h);
+        std::vector<uint32_t> mask;
+        const std::vector<int> taken = FillCoverage(w, h, 3, distort, picture, mask);
+        int wrong = 0;
+        for (size_t i = 0; i < picture.size(); ++i) {
+            const bool on_line = (mask[i] >> 24) == 0;
+            const bool opaque = (picture[i] >> 24) != 0;
+            const int expected = (!on_line && opaque) ? 1 : 0;
+            if (taken[i] != expected)
+                ++wrong;
+        }
+        EXPECT_EQ(wrong, 0) << "distort " << distort;
+    }
+}
+
+TEST(CutPicture, AHugePieceIsFilledCompletely) {
+    // Two cells across a 2400-wide picture: the fill's front grows far beyond 2000 points.
+    const int w = 2400, h = 1600;
+    const std::vector<uint32_t> picture(static_cast<size_t>(w) * h, 0xFF336699u);
+    std::vector<uint32_t> mask;
+    const std::vector<int> taken = FillCoverage(w, h, 2, 0.0f, picture, mask);
+    int missing = 0;
+    for (size_t i = 0; i < picture.size(); ++i) {
+        if ((mask[i] >> 24) != 0 && taken[i] != 1)
+            ++missing;
+    }
+    EXPECT_EQ(missing, 0);
+}
+
+}  // namespace
+}  // namespace GAME
