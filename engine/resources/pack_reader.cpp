@@ -1,0 +1,147 @@
+// WFILE_SYSTEM's pack half: members read whole, by exact name, from zip packs.
+#include <minizip/unzip.h>
+#include <zlib.h>
+
+#include <cstring>
+#include <memory>
+#include <pugixml.hpp>
+
+#include "engine/frame/file_system.h"
+#include "engine/resources/member_inflater.h"
+
+namespace {
+
+unzFile Archive(void* handle) {
+    return static_cast<unzFile>(handle);
+}
+
+}  // namespace
+
+WFILE_SYSTEM::WFILE_SYSTEM() = default;
+
+WFILE_SYSTEM::~WFILE_SYSTEM() {
+    FreeMember();
+    ClosePack();
+}
+
+int WFILE_SYSTEM::OpenPack(const char* pack_path) {
+    ClosePack();
+    if (!pack_path) {
+        return -1;
+    }
+    archive = unzOpen(pack_path);
+    return archive ? 1 : -1;
+}
+
+int WFILE_SYSTEM::FindMember(const char* name) {
+    if (!archive || !name) {
+        return -1;
+    }
+    int status = unzGoToFirstFile(Archive(archive));
+    if (status != UNZ_OK) {
+        return -1;
+    }
+    const size_t wanted = std::strlen(name);
+    for (;;) {
+        unz_file_info info;
+        status = unzGetCurrentFileInfo(Archive(archive), &info, member_name, sizeof(member_name),
+                                       nullptr, 0, nullptr, 0);
+        if (status != UNZ_OK) {
+            return status;
+        }
+        // A name too long for the buffer is cut without a terminator; compare by its own length.
+        member_name[sizeof(member_name) - 1] = '\0';
+        if (info.size_filename == wanted && std::memcmp(member_name, name, wanted) == 0) {
+            MemberSize = info.uncompressed_size;
+            return 1;
+        }
+        status = unzGoToNextFile(Archive(archive));
+        if (status != UNZ_OK) {
+            return status;
+        }
+    }
+}
+
+int WFILE_SYSTEM::ReadMember(const char* password) {
+    FreeMember();
+    if (!archive) {
+        return -1;
+    }
+    unz_file_info info;
+    if (unzGetCurrentFileInfo(Archive(archive), &info, nullptr, 0, nullptr, 0, nullptr, 0) !=
+        UNZ_OK) {
+        return -1;
+    }
+    MemberSize = info.uncompressed_size;
+    MEMBER_INFLATER inflater(info, password ? password : "");
+    if (!inflater.Acceptable()) {
+        return -1;
+    }
+    // Raw: the stored bytes, still encrypted and compressed; the inflater undoes both.
+    int method = 0;
+    int level = 0;
+    if (unzOpenCurrentFile2(Archive(archive), &method, &level, 1) != UNZ_OK) {
+        return -1;
+    }
+    unsigned char chunk[kMemberReadChunk];
+    bool ok = true;
+    for (;;) {
+        const int count = unzReadCurrentFile(Archive(archive), chunk, sizeof(chunk));
+        if (count < 0 || (count > 0 && !inflater.Feed(chunk, static_cast<size_t>(count)))) {
+            ok = false;
+            break;
+        }
+        if (count == 0) {
+            break;
+        }
+    }
+    unzCloseCurrentFile(Archive(archive));
+    if (!ok || !inflater.Finish()) {
+        return -1;
+    }
+    MemberData = inflater.Release();
+    return 1;
+}
+
+int WFILE_SYSTEM::FreeMember() {
+    delete[] MemberData;
+    MemberData = nullptr;
+    return 1;
+}
+
+int WFILE_SYSTEM::ClosePack() {
+    if (archive) {
+        unzClose(Archive(archive));
+        archive = nullptr;
+    }
+    return 1;
+}
+
+void WFILE_SYSTEM::SelectPack(const char* pack_path) {
+    if (UsePacks) {
+        SetPack(pack_path);
+    } else {
+        SetLooseFolder(pack_path);
+    }
+}
+
+void WFILE_SYSTEM::UnselectPack() {
+    if (UsePacks) {
+        SetPack(nullptr);
+    }
+}
+
+pugi::xml_document* WFILE_SYSTEM::LoadXml(const char* name) {
+    auto document = std::make_unique<pugi::xml_document>();
+    if (!CurrentPack || OpenPack(CurrentPack) != 1) {
+        document->load_file(name);
+        return document.release();
+    }
+    const bool read = FindMember(name) == 1 && ReadMember(PackPassword.c_str()) == 1;
+    if (read) {
+        document->load_buffer(MemberData, MemberSize);
+    }
+    FreeMember();
+    ClosePack();
+    return read ? document.release() : nullptr;
+}

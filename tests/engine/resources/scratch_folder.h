@@ -1,0 +1,57 @@
+// A temporary folder for one test, removed with everything in it when the test ends.
+#pragma once
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+class SCRATCH_FOLDER {
+  public:
+    SCRATCH_FOLDER() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "pd_test_XXXXXX").string();
+        root_ = mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+    ~SCRATCH_FOLDER() {
+        std::error_code ec;
+        std::filesystem::remove_all(root_, ec);
+    }
+    SCRATCH_FOLDER(const SCRATCH_FOLDER&) = delete;
+    SCRATCH_FOLDER& operator=(const SCRATCH_FOLDER&) = delete;
+
+    const std::string& Root() const { return root_; }
+    std::string Path(const std::string& relative) const { return root_ + "/" + relative; }
+
+    // Writes bytes to the relative path, creating its folders; returns the full path.
+    std::string Write(const std::string& relative, const std::string& bytes) const {
+        const std::string path = Path(relative);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    std::string Read(const std::string& relative) const {
+        std::ifstream in(Path(relative), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+  private:
+    std::string root_;
+};
+
+// Makes the folder the working folder for one scope, as the game's tables are read from there.
+class WORKING_FOLDER {
+  public:
+    explicit WORKING_FOLDER(const std::string& folder)
+        : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~WORKING_FOLDER() { std::filesystem::current_path(previous_); }
+    WORKING_FOLDER(const WORKING_FOLDER&) = delete;
+    WORKING_FOLDER& operator=(const WORKING_FOLDER&) = delete;
+
+  private:
+    std::filesystem::path previous_;
+};
