@@ -1,0 +1,231 @@
+// WUN::ST_GAME: start-up of the frame, the main loop and its two phases, the drawn-frame
+// accumulator and the loading-phase frame.
+#include "engine/frame/game.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/frame/file_system.h"
+#include "engine/frame/loading_lock.h"
+#include "engine/resources/editions.h"
+#include "engine/text/strings.h"
+#include "engine/ui/object_tree.h"
+
+namespace WUN {
+
+namespace {
+
+constexpr float kDeltaCap = 0.18f;  // seconds: a long stall still makes one ordinary step
+constexpr int kInactiveWaitMs = 100;
+
+std::string CurrentDirectory() {
+    char buffer[4096];
+    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string(".");
+}
+
+}  // namespace
+
+ST_GAME* ST_GAME::GetInstance() {
+    static ST_GAME* instance = new ST_GAME();
+    return instance;
+}
+
+ST_GAME::ST_GAME() : timer(kDeltaCap), events_(*this) {
+    WFILE_SYSTEM::DesktopSize(desktop_width_, desktop_height_);
+}
+
+int ST_GAME::Init(const char* company, const char* product) {
+    if (g_texts.error_play_url != nullptr &&
+        WFILE_SYSTEM::FileExists(CurrentDirectory() + "/play.url") == 0) {
+        return -1;
+    }
+    if (!DesktopFits(desktop_width_, desktop_height_)) {
+        return -2;
+    }
+    SetFolderNames(company, product);
+    std::printf("Execution dir is %s\n", CurrentDirectory().c_str());
+    std::fflush(stdout);
+    if (WFILE_SYSTEM::FileExists(UserFolder()) == 0) {
+        WriteDefaultGameXml();
+    }
+    ReadGameXml();
+    Centre = {window.width / 2, window.height / 2};
+    if (load_thread_) {
+        loading_counter_ = 2;
+        platform::StartThread(load_thread_);
+    }
+    return 0;
+}
+
+void ST_GAME::SetFolderNames(const char* company, const char* product) {
+    company_ = company ? company : "";
+    product_ = product ? product : "";
+}
+
+std::string ST_GAME::CompanyFolder() const {
+    std::string documents = WFILE_SYSTEM::DocumentsFolder();
+    if (documents.empty()) {
+        documents = ".";
+    }
+    return documents + "/" + company_ + "/";
+}
+
+std::string ST_GAME::UserFolder() const {
+    return CompanyFolder() + product_ + "/";
+}
+
+void ST_GAME::SetVideoMode(int width, int height, bool full_screen) {
+    Centre = {width / 2, height / 2};
+    // Device, then window, then logical size: the letter-box is worked out on the new back buffer.
+    if (full_screen) {
+        render.ResetMode(desktop_width_, desktop_height_, true);
+        window.SetMode(desktop_width_, desktop_height_, true, false);
+    } else {
+        render.ResetMode(width, height, false);
+        window.SetMode(width, height, false, true);
+    }
+    render.SetLogicalSize(width, height);
+    full_screen_now_ = full_screen;
+}
+
+int ST_GAME::Run() {
+    running_ = 1;
+    while (running_ != 0) {
+        int wait_ms = 0;
+        if (inactive_ == 0) {
+            if (loading_counter_ > 0) {
+                LoadingFrame();
+                // Leaves the loading thread the lock between frames, at the drawn-frame rate.
+                wait_ms = 1000 / update_rate_;
+            } else {
+                Update();
+                Render();
+                wait_ms = MillisecondsUntilNextFrame();
+            }
+        } else {
+            wait_ms = kInactiveWaitMs;
+        }
+        // Nothing is due before wait_ms: sleep until then, or until an event arrives.
+        if (wait_ms > 0) {
+            platform::WaitForEvent(wait_ms);
+        }
+        platform::PumpEvents(events_);
+    }
+    const std::string directory = CurrentDirectory();
+    if (!g_editions.url_file.empty()) {
+        WFILE_SYSTEM::OpenWithShell(directory + "/" + g_editions.url_file);
+    }
+    if (!g_editions.exe_file.empty()) {
+        WFILE_SYSTEM::OpenWithShell(directory + "/" + g_editions.exe_file);
+    }
+    return 0;
+}
+
+int ST_GAME::MillisecondsUntilNextFrame() const {
+    if (accumulator_ >= 1.0f) {
+        return 0;
+    }
+    return static_cast<int>(std::ceil((1.0f - accumulator_) * 1000.0f / update_rate_));
+}
+
+int ST_GAME::Update() {
+    timer.Tick();
+    if (update_callback_) {
+        update_callback_();
+    }
+    input.EndFrame();
+    return 0;
+}
+
+void ST_GAME::Render() {
+    const float d = timer.delta;
+    accumulator_ += d * update_rate_;
+    drawn_frame_time_ += d;
+    if (accumulator_ < 1.0f) {
+        return;
+    }
+    // Code that runs while drawing sees the time since the previous drawn frame.
+    timer.delta = drawn_frame_time_;
+    accumulator_ -= 1.0f;
+    drawn_frame_time_ = 0.0f;
+    if (render.BeginFrame() == -1) {
+        return;
+    }
+    if (scene_callback_) {
+        scene_callback_();
+    }
+    render.EndScene();
+    render.BeginBackBuffer();
+    if (overlay_callback_) {
+        overlay_callback_();
+    }
+    render.Present();
+}
+
+void ST_GAME::LoadingFrame() {
+    LoadLock.Enter();
+    if (loading_screen_) {
+        if (loading_blend_pending_) {
+            render.SetBlendMode(1);
+            loading_blend_pending_ = false;
+        }
+        loading_screen_->Update(0, 0.0f);
+        render.BeginFrame();
+        render.EndScene();
+        if (render.BeginBackBuffer() == 0) {
+            loading_screen_->Draw(0);
+            render.Present();
+        }
+    }
+    LoadLock.Leave();
+}
+
+void ST_GAME::OnActivate(int deactivate) {
+    if (deactivate == 1) {
+        if (pause_when_inactive_) {
+            inactive_ = 1;
+        }
+        if (deactivate_callback_) {
+            deactivate_callback_();
+        }
+    } else if (deactivate == 0) {
+        inactive_ = 0;
+        if (activate_callback_) {
+            activate_callback_();
+        }
+    }
+}
+
+void ST_GAME::SetLoadingScreen(WST::ST* item) {
+    loading_blend_pending_ = true;
+    loading_screen_ = item;
+}
+
+void ST_GAME::ShowSystemCursor(bool show) {
+    platform::ShowSystemCursor(show);
+}
+
+WSOUND* ST_GAME::LoadSound(const char* name) {
+    if (!name) {
+        return nullptr;
+    }
+    if (!g_file_system.CurrentPack) {
+        return sound.LoadFile((g_file_system.LooseFolder + "/" + name).c_str());
+    }
+    if (g_file_system.OpenPack(g_file_system.CurrentPack) != 1) {
+        return nullptr;
+    }
+    WSOUND* loaded = nullptr;
+    if (g_file_system.FindMember(name) == 1 &&
+        g_file_system.ReadMember(g_file_system.PackPassword.c_str()) == 1) {
+        loaded = sound.LoadMemory(g_file_system.MemberData, g_file_system.MemberSize);
+        g_file_system.FreeMember();
+    }
+    g_file_system.ClosePack();
+    return loaded;
+}
+
+}  // namespace WUN

@@ -1,0 +1,33 @@
+// WWINDOW: the one game window, switched between a centred fixed-size window and a borderless
+// window covering the desktop.
+#pragma once
+
+#include <string>
+
+class WWINDOW {
+  public:
+    // Reads the desktop size; opens no window.
+    WWINDOW();
+
+    // Creates the window (titled with the UTF-8 title) in the current mode. Always 1: without a
+    // window the handle stays null and the render device refuses it.
+    int Create(const std::string& title);
+    // Stores the mode and places the window: full screen covers the desktop whatever w x h is.
+    void SetMode(int w, int h, bool full_screen, bool scaling);
+    void Minimise();
+
+    void* handle = nullptr;  // the platform's window, null until created
+    int width = 1024;        // client size of the current mode, pixels
+    int height = 768;
+    bool full_screen = false;
+    int desktop_width = 0;
+    int desktop_height = 0;
+    // Style switches of the windowed mode. The platform's window has a caption and a minimise
+    // box and can be neither resized nor maximised, which is what these defaults ask for.
+    bool caption = true;
+    bool resizable = false;
+    bool minimise_box = true;
+    bool maximise_box = false;
+    // True for windowed modes, false in full screen (the picture is scaled by the device then).
+    bool scaling = false;
+};

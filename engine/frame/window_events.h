@@ -1,0 +1,27 @@
+// WINDOW_EVENTS: turns the platform window's events into activation changes, the quit request
+// and input for WINPUT, mapping mouse positions through the render device's letter-box.
+#pragma once
+
+#include "engine/platform/platform.h"
+
+namespace WUN {
+class ST_GAME;
+}
+
+class WINDOW_EVENTS final : public platform::EventSink {
+  public:
+    explicit WINDOW_EVENTS(WUN::ST_GAME& game) : game_(game) {}
+
+    void OnMouseMove(int client_x, int client_y) override;
+    void OnMouseButton(platform::MouseButton button, bool down, bool double_click) override;
+    void OnKey(int virtual_key, bool down) override;
+    void OnText(const char16_t* units, int count) override;
+    // Losing activation pauses the frame and minimises the window, in windowed mode too.
+    void OnActivate(bool active) override;
+    void OnCloseRequest() override;
+
+  private:
+    WUN::ST_GAME& game_;
+    // The window reports focus and visibility separately: minimise once per loss, not per report.
+    bool active_ = true;
+};

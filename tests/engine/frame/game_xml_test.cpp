@@ -1,0 +1,133 @@
+// "game.xml": exact bytes written, values read back, and files that are missing or hostile.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/frame/file_system.h"
+#include "engine/frame/game.h"
+#include "tests/engine/frame/scratch_home.h"
+
+namespace {
+
+class GameXmlTest : public ScratchHome {
+  protected:
+    void SetUp() override {
+        ScratchHome::SetUp();
+        game_ = WUN::ST_GAME::GetInstance();
+        game_->SetFolderNames("Test Company", "Test Product");
+        user_folder_ = documents_ + "/Test Company/Test Product/";
+    }
+
+    WUN::ST_GAME* game_ = nullptr;
+    std::string user_folder_;
+};
+
+TEST_F(GameXmlTest, FoldersAreUnderDocuments) {
+    EXPECT_EQ(game_->CompanyFolder(), documents_ + "/Test Company/");
+    EXPECT_EQ(game_->UserFolder(), user_folder_);
+}
+
+TEST_F(GameXmlTest, SaveWritesByteOrderMarkDeclarationAndOneElementPerLine) {
+    ASSERT_TRUE(game_->SaveGameXml(1280, 720, false, true));
+    const std::string expected =
+        "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n"
+        "<Config>\n"
+        "<Main resX=\"1280\" resY=\"720\" support1024=\"" +
+        std::string(game_->GetSupport1024() ? "true" : "false") +
+        "\" FullScreen=\"false\" Log=\"true\" />\n"
+        "</Config>\n";
+    EXPECT_EQ(ReadFile(user_folder_ + "game.xml"), expected);
+    EXPECT_EQ(WFILE_SYSTEM::FileExists(user_folder_ + "game.xml.tmp"), 0);
+    EXPECT_EQ(game_->GetPixelCount(), 1280 * 720);
+}
+
+TEST_F(GameXmlTest, SavedValuesReadBack) {
+    ASSERT_TRUE(game_->SaveGameXml(800, 600, true, false));
+    // Other values in the frame first, so the read has to bring them back.
+    game_->SaveGameXml(640, 480, false, false);
+    WriteFile(user_folder_ + "game.xml",
+              "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<Config>\n<Main resX=\"800\" resY=\"600\" "
+              "support1024=\"true\" FullScreen=\"true\" Log=\"false\" />\n</Config>\n");
+    game_->ParseGameXml();
+    EXPECT_EQ(game_->GetConfiguredWidth(), 800);
+    EXPECT_EQ(game_->GetConfiguredHeight(), 600);
+    EXPECT_TRUE(game_->GetSupport1024());
+    EXPECT_TRUE(game_->GetFullScreenWanted());
+    EXPECT_EQ(game_->GetPixelCount(), 480000);
+}
+
+TEST_F(GameXmlTest, UnusableFilesGiveNoSizeAndFalseFlags) {
+    const std::string w = std::to_string(game_->GetDesktopWidth());
+    const std::string h = std::to_string(game_->GetDesktopHeight());
+    struct Case {
+        const char* name;
+        const char* content;  // null: no file
+    };
+    const Case cases[] = {
+        {"missing", nullptr},
+        {"empty", ""},
+        {"not XML", "resX=1024 resY=768 FullScreen=true"},
+        {"binary", "\x01\xFF\xFE\x02garbage\x1A"},
+        {"truncated", "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<Config>\n<Main resX=\"10"},
+        {"root without children", "<Config/>"},
+        {"names are not checked, missing attributes are 0", "<A><B FullScreen=\"no\"/></A>"},
+    };
+    for (const Case& c : cases) {
+        // A previous value in the frame must not survive an unusable file.
+        game_->SaveGameXml(1024, 768, true, false);
+        if (c.content) {
+            WriteFile(user_folder_ + "game.xml", c.content);
+        } else {
+            WFILE_SYSTEM::RemoveFile(user_folder_ + "game.xml");
+        }
+        game_->ParseGameXml();
+        EXPECT_EQ(game_->GetConfiguredWidth(), 0) << c.name;
+        EXPECT_EQ(game_->GetConfiguredHeight(), 0) << c.name;
+        EXPECT_FALSE(game_->GetFullScreenWanted()) << c.name;
+        EXPECT_FALSE(game_->GetSupport1024()) << c.name;
+        EXPECT_EQ(game_->GetPixelCount(), 0) << c.name;
+    }
+}
+
+TEST_F(GameXmlTest, SizeLargerThanTheDesktopBecomesTheDesktop) {
+    const int dw = game_->GetDesktopWidth();
+    const int dh = game_->GetDesktopHeight();
+    struct Case {
+        int x, y;
+        int want_x, want_y;
+    };
+    const Case cases[] = {
+        {dw + 1, 100, dw, dh},
+        {100, dh + 1, dw, dh},
+        {dw, dh, dw, dh},
+        {dw - 1, dh - 1, dw - 1, dh - 1},
+    };
+    for (const Case& c : cases) {
+        game_->SaveGameXml(c.x, c.y, false, false);
+        game_->ParseGameXml();
+        EXPECT_EQ(game_->GetConfiguredWidth(), c.want_x) << c.x << "x" << c.y;
+        EXPECT_EQ(game_->GetConfiguredHeight(), c.want_y) << c.x << "x" << c.y;
+        EXPECT_EQ(game_->GetPixelCount(), c.want_x * c.want_y);
+    }
+}
+
+TEST_F(GameXmlTest, DefaultIsFullScreenAtTheDesktopWhen1024x768IsListed) {
+    game_->WriteDefaultGameXml();
+    game_->ParseGameXml();
+    const bool listed = game_->GetSupport1024();
+    EXPECT_EQ(game_->GetConfiguredWidth(), listed ? game_->GetDesktopWidth() : 1024);
+    EXPECT_EQ(game_->GetConfiguredHeight(), listed ? game_->GetDesktopHeight() : 768);
+    EXPECT_TRUE(game_->GetFullScreenWanted());
+    EXPECT_NE(ReadFile(user_folder_ + "game.xml").find("Log=\"false\""), std::string::npos);
+}
+
+TEST_F(GameXmlTest, SaveFailsWithoutLosingTheOldFile) {
+    ASSERT_TRUE(game_->SaveGameXml(800, 600, false, false));
+    const std::string before = ReadFile(user_folder_ + "game.xml");
+    // A folder where the temporary file would go makes the write fail before the rename.
+    WFILE_SYSTEM::CreateFolder(user_folder_ + "game.xml.tmp");
+    EXPECT_FALSE(game_->SaveGameXml(1024, 768, true, false));
+    EXPECT_EQ(ReadFile(user_folder_ + "game.xml"), before);
+}
+
+}  // namespace
