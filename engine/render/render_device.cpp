@@ -23,7 +23,7 @@ platform::GpuVertex Vertex(float x, float y, float z, uint32_t colour, float u, 
     return platform::GpuVertex{x, y, z, colour, u, v};
 }
 
-void ToColumnArray(const WMATRIX& m, float out[16]) {
+void ToRowMajorArray(const WMATRIX& m, float out[16]) {
     for (int i = 0; i < 4; ++i) {
         for (int j = 0; j < 4; ++j) {
             out[i * 4 + j] = m.m[i][j];
@@ -373,8 +373,8 @@ void WRENDER::ApplyTransforms() {
     }
     float world_view[16];
     float projection[16];
-    ToColumnArray(camera_.world * camera_.view, world_view);
-    ToColumnArray(camera_.projection, projection);
+    ToRowMajorArray(camera_.world * camera_.view, world_view);
+    ToRowMajorArray(camera_.projection, projection);
     gpu_->SetTransforms(world_view, projection);
 }
 

@@ -104,6 +104,8 @@ class WRENDER {
     // Linear (smooth) or nearest filtering; smooth is forced on while letter-boxed.
     void SetFiltering(bool smooth);
     void SetupTransforms();
+    // The current world, view and projection (world holds the letter-box scale and offset).
+    const WCAMERA& GetCamera() const { return camera_; }
     void Scale(float sx, float sy, bool accumulate);
     void Translate(float tx, float ty, float tz);
 

@@ -1,7 +1,7 @@
 // WRENDER's textures: creation, image loads, locking, release, and the upload to the GPU.
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "engine/platform/gpu_device.h"
 #include "engine/platform/image_decoder.h"
@@ -22,12 +22,21 @@ WTEXTURE* WRENDER::CreateTexture(int width, int height) {
 }
 
 WTEXTURE* WRENDER::LoadTextureFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // No picture the game ships comes near this; a larger file is not read into memory.
+    constexpr std::uintmax_t kMaxImageFileBytes = 256u << 20;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
         return &default_texture_;
     }
-    std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
+    std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size == 0 || size > kMaxImageFileBytes) {
+        return &default_texture_;
+    }
+    std::vector<char> bytes(size);
+    std::ifstream file(path, std::ios::binary);
+    if (!file.read(bytes.data(), std::streamsize(size))) {
+        return &default_texture_;
+    }
     return LoadTextureBytes(bytes.data(), bytes.size(), false);
 }
 

@@ -1,0 +1,244 @@
+// Pictures from the real GPU path (Mesa's software OpenGL under the offscreen SDL driver).
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "engine/platform/platform.h"
+#include "engine/platform/png_writer.h"
+#include "engine/render/render_device.h"
+
+namespace {
+
+constexpr float kPi = std::numbers::pi_v<float>;
+
+struct Rgb {
+    int r, g, b;
+};
+
+Rgb RgbOf(uint32_t argb) {
+    return Rgb{int((argb >> 16) & 0xFF), int((argb >> 8) & 0xFF), int(argb & 0xFF)};
+}
+
+WQUAD Rectangle(float w, float h, WTEXTURE* texture, uint32_t colour, int blend) {
+    WQUAD q;
+    q.corners[0] = {0, 0, 0, 0};
+    q.corners[1] = {0, h, 0, 1};
+    q.corners[2] = {w, h, 1, 1};
+    q.corners[3] = {w, 0, 1, 0};
+    q.texture = texture;
+    q.colour = colour;
+    q.blend = blend;
+    return q;
+}
+
+class GlPixelTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite() { window_ = platform::CreateGameWindow("render pixels"); }
+
+    void SetUp() override {
+        if (window_ == nullptr) {
+            GTEST_SKIP() << "no OpenGL 3.3 window on this machine";
+        }
+        ASSERT_EQ(render_.Create(window_), 0);
+    }
+
+    // Back buffer of w × h showing a logical picture of lw × lh.
+    void Mode(int w, int h, int lw, int lh) {
+        render_.ResetMode(w, h, true);
+        render_.SetLogicalSize(lw, lh);
+    }
+
+    // Opens the back buffer with the scene drawn by draw_scene.
+    template <typename DrawScene>
+    void Frame(DrawScene draw_scene) {
+        ASSERT_EQ(render_.BeginFrame(), 0);
+        draw_scene();
+        ASSERT_EQ(render_.EndScene(), 0);
+        ASSERT_EQ(render_.BeginBackBuffer(), 0);
+    }
+
+    uint32_t Pixel(int x, int y) const { return pixels_[size_t(y) * size_t(width_) + x]; }
+
+    void Read() { ASSERT_TRUE(render_.ReadBackBuffer(pixels_, width_, height_)); }
+
+    static void* window_;
+    WRENDER render_;
+    std::vector<uint32_t> pixels_;
+    int width_ = 0, height_ = 0;
+};
+
+void* GlPixelTest::window_ = nullptr;
+
+TEST_F(GlPixelTest, LetterBoxShowsBlackBarsBesideTheScaledScene) {
+    Mode(1920, 1080, 1024, 768);
+    render_.SetClearColor(0xFF000000);
+    WTEXTURE* white = render_.GetDefaultTexture();
+    Frame([&] {
+        WQUAD field = Rectangle(1024, 768, white, 0xFF3060C0, 1);
+        render_.DrawQuad(field, 0, 0, 1, 1, 0, 0, 0);
+        WQUAD corner = Rectangle(100, 100, white, 0xFFFFFF00, 1);
+        render_.DrawQuad(corner, 0, 0, 1, 1, 0, 0, 0);
+    });
+    Read();
+    platform::WritePng("/tmp/render_letterbox.png", pixels_.data(), width_, height_);
+    render_.Present();
+    ASSERT_EQ(width_, 1920);
+    ASSERT_EQ(height_, 1080);
+    for (int y : {0, 540, 1079}) {
+        EXPECT_EQ(Pixel(0, y), 0xFF000000u);
+        EXPECT_EQ(Pixel(239, y), 0xFF000000u) << y;
+        EXPECT_EQ(Pixel(1680, y), 0xFF000000u) << y;
+        EXPECT_EQ(Pixel(1919, y), 0xFF000000u) << y;
+        EXPECT_EQ(Pixel(1679, y), 0xFF3060C0u) << y;
+    }
+    EXPECT_EQ(Pixel(240, 540), 0xFF3060C0u);
+    // The 100-pixel yellow corner is 140.6 pixels wide and high on the back buffer.
+    EXPECT_EQ(Pixel(240, 0), 0xFFFFFF00u);
+    EXPECT_EQ(Pixel(240 + 139, 139), 0xFFFFFF00u);
+    EXPECT_EQ(Pixel(240 + 142, 70), 0xFF3060C0u);
+    EXPECT_EQ(Pixel(300, 142), 0xFF3060C0u);
+}
+
+// Each blend mode over a known background: the overlay pass draws straight onto the back
+// buffer, which is cleared to the grey background.
+TEST_F(GlPixelTest, BlendModesCombineTextureDiffuseAndBackground) {
+    Mode(64, 64, 64, 64);
+    const uint32_t background = 0xFF404040;
+    const uint32_t texel = 0x80FF8000;
+    const uint32_t diffuse = 0xC0204080;
+    WTEXTURE* texture = render_.CreateTexture(4, 4);
+    FillTexture(texel, texture);
+    render_.SetClearColor(background);
+
+    auto channel = [](uint32_t c, int shift) { return float((c >> shift) & 0xFF) / 255.0f; };
+    float tex_alpha = channel(texel, 24) * channel(diffuse, 24);
+    struct Case {
+        int primer;  // the mode drawn just before, elsewhere
+        int mode;
+        bool add_colour, blending, additive;
+    } cases[] = {{1, 0, false, false, false},
+                 {0, 1, false, true, false},
+                 {1, 2, false, true, true},
+                 {1, 3, true, true, true},
+                 {1, 5, false, true, true},
+                 // Mode 4 keeps the colour operation of the mode before it.
+                 {3, 4, true, true, false},
+                 {1, 4, false, true, false}};
+    for (const Case& c : cases) {
+        Frame([] {});
+        WQUAD primer = Rectangle(8, 8, texture, diffuse, c.primer);
+        render_.DrawQuad(primer, 0, 0, 1, 1, 0, 0, 0);
+        WQUAD q = Rectangle(48, 48, texture, diffuse, c.mode);
+        render_.DrawQuad(q, 16, 16, 1, 1, 0, 0, 0);
+        Read();
+        render_.Present();
+        Rgb got = RgbOf(Pixel(40, 40));
+        int shifts[3] = {16, 8, 0};
+        int got_channels[3] = {got.r, got.g, got.b};
+        for (int k = 0; k < 3; ++k) {
+            float t = channel(texel, shifts[k]);
+            float d = channel(diffuse, shifts[k]);
+            float src = c.add_colour ? std::min(t + d, 1.0f) : t * d;
+            float dst = channel(background, shifts[k]);
+            float out = !c.blending  ? src
+                        : c.additive ? std::min(src * tex_alpha + dst, 1.0f)
+                                     : src * tex_alpha + dst * (1.0f - tex_alpha);
+            EXPECT_NEAR(got_channels[k], out * 255.0f, 2.0f)
+                << "mode " << c.mode << " after " << c.primer << " channel " << k;
+        }
+    }
+    render_.ReleaseTexture(texture);
+}
+
+TEST_F(GlPixelTest, RotatedCentredQuadCoversTheTurnedRectangle) {
+    Mode(800, 600, 800, 600);
+    render_.SetClearColor(0xFF000000);
+    Frame([&] {
+        WQUAD bar = Rectangle(200, 40, render_.GetDefaultTexture(), 0xFFFFFFFF, 0);
+        render_.DrawQuad(bar, 400, 300, 1, 1, kPi / 2, 100, 20);
+    });
+    Read();
+    render_.Present();
+    // Turned a quarter about its centre: 40 wide (380..420) and 200 high (200..400).
+    EXPECT_EQ(Pixel(400, 205), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(381, 395), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(418, 300), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(400, 195), 0xFF000000u);
+    EXPECT_EQ(Pixel(400, 405), 0xFF000000u);
+    EXPECT_EQ(Pixel(370, 300), 0xFF000000u);  // the unturned bar would cover it
+    EXPECT_EQ(Pixel(430, 300), 0xFF000000u);
+}
+
+TEST_F(GlPixelTest, DepthNeverHidesALaterQuad) {
+    Mode(64, 64, 64, 64);
+    Frame([&] {
+        WQUAD front = Rectangle(64, 64, nullptr, 0xFFFF0000, 0);
+        front.depth = 0;
+        render_.DrawQuad(front, 0, 0, 1, 1, 0, 0, 0);
+        WQUAD back = Rectangle(64, 64, nullptr, 0xFF00FF00, 0);
+        back.depth = 100;
+        render_.DrawQuad(back, 0, 0, 1, 1, 0, 0, 0);
+    });
+    Read();
+    render_.Present();
+    EXPECT_EQ(Pixel(32, 32), 0xFF00FF00u);
+}
+
+TEST_F(GlPixelTest, PointSpritesDrawInBatchesOfFiveHundred) {
+    Mode(800, 600, 800, 600);
+    render_.SetClearColor(0xFF000000);
+    std::vector<WPOINT_PARTICLE> particles(501);
+    for (size_t i = 0; i < particles.size(); ++i) {
+        particles[i].alive = true;
+        particles[i].x = 400;
+        particles[i].y = 300;
+        particles[i].colour = 0xFFFFFFFF;
+        particles[i].next = i + 1 < particles.size() ? &particles[i + 1] : nullptr;
+    }
+    WPOINT_EMITTER emitter;
+    emitter.texture = render_.GetDefaultTexture();
+    emitter.blend = 5;
+    // 20 pixels across at the middle of the screen: size × height / eye distance.
+    float eye_distance = 300.0f / std::tan(kPi / 8.0f);
+    emitter.point_size = 20.0f * eye_distance / 600.0f;
+    emitter.head = &particles[1];  // 500 particles
+
+    Frame([&] {
+        int before = render_.GetGpuDrawCalls();
+        render_.DrawPoints(emitter);
+        EXPECT_EQ(render_.GetGpuDrawCalls() - before, 1);
+        emitter.head = &particles[0];  // 501
+        before = render_.GetGpuDrawCalls();
+        render_.DrawPoints(emitter);
+        EXPECT_EQ(render_.GetGpuDrawCalls() - before, 2);
+    });
+    Read();
+    render_.Present();
+    EXPECT_EQ(Pixel(400, 300), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(391, 309), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(388, 300), 0xFF000000u);
+    EXPECT_EQ(Pixel(400, 312), 0xFF000000u);
+}
+
+TEST_F(GlPixelTest, SceneTextureHoldsTheSceneForLaterSampling) {
+    Mode(64, 64, 64, 64);
+    render_.SetClearColor(0xFF000000);
+    Frame([&] {
+        WQUAD top = Rectangle(64, 16, nullptr, 0xFFFF0000, 0);
+        render_.DrawQuad(top, 0, 0, 1, 1, 0, 0, 0);
+    });
+    // The overlay samples the finished scene (v 0 at its top) and draws it upside down.
+    WQUAD flipped = Rectangle(64, 64, render_.GetSceneTexture(), 0xFFFFFFFF, 0);
+    std::swap(flipped.corners[0].v, flipped.corners[1].v);
+    std::swap(flipped.corners[2].v, flipped.corners[3].v);
+    render_.DrawQuad(flipped, 0, 0, 1, 1, 0, 0, 0);
+    Read();
+    render_.Present();
+    EXPECT_EQ(Pixel(32, 60), 0xFFFF0000u);
+    EXPECT_EQ(Pixel(32, 4), 0xFF000000u);
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+// Textures: the default texture, creation, PNG and JPEG loads, the last image size, FillTexture.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "engine/platform/png_writer.h"
+#include "engine/render/render_device.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class TextureTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("render_textures_" +
+                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // A 3 × 2 picture: top row red, green, blue; bottom row half-transparent white, black, grey.
+    std::string WriteFixturePng() {
+        const std::vector<uint32_t> texels = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF,
+                                              0x80FFFFFF, 0xFF000000, 0xFF808080};
+        std::string path = (folder_ / "fixture.png").string();
+        EXPECT_TRUE(platform::WritePng(path, texels.data(), 3, 2));
+        return path;
+    }
+
+    // A 16 × 8 flat orange JPEG.
+    std::string WriteFixtureJpeg() {
+        SDL_Surface* surface =
+            SDL_CreateRGBSurfaceWithFormat(0, 16, 8, 32, SDL_PIXELFORMAT_ARGB8888);
+        SDL_FillRect(surface, nullptr, 0xFFFF8000);
+        std::string path = (folder_ / "fixture.jpg").string();
+        EXPECT_EQ(IMG_SaveJPG(surface, path.c_str(), 95), 0);
+        SDL_FreeSurface(surface);
+        return path;
+    }
+
+    static std::vector<char> ReadAll(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::vector<char>((std::istreambuf_iterator<char>(file)),
+                                 std::istreambuf_iterator<char>());
+    }
+
+    fs::path folder_;
+    WRENDER render_;
+};
+
+TEST_F(TextureTest, DefaultTextureIsWhiteEightByEightAndSurvivesRelease) {
+    WTEXTURE* white = render_.GetDefaultTexture();
+    ASSERT_NE(white, nullptr);
+    EXPECT_EQ(render_.GetTextureWidth(white), 8);
+    EXPECT_EQ(render_.GetTextureHeight(white), 8);
+    EXPECT_EQ(render_.ReleaseTexture(white), -1);
+    EXPECT_EQ(render_.GetDefaultTexture(), white);
+    ASSERT_EQ(white->texels.size(), 64u);
+    for (uint32_t texel : white->texels) {
+        EXPECT_EQ(texel, 0xFFFFFFFFu);
+    }
+    EXPECT_EQ(render_.ReleaseTexture(nullptr), -1);
+    EXPECT_EQ(render_.ReleaseTexture(render_.GetSceneTexture()), -1);
+}
+
+TEST_F(TextureTest, CreateSetsTheImageSizeAndRefusesImpossibleSizes) {
+    WTEXTURE* t = render_.CreateTexture(5, 3);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(render_.GetImageWidth(), 5);
+    EXPECT_EQ(render_.GetImageHeight(), 3);
+    int w = 0, h = 0;
+    render_.GetTextureSize(t, w, h);
+    EXPECT_EQ(w, 5);
+    EXPECT_EQ(h, 3);
+    EXPECT_EQ(render_.ReleaseTexture(t), 0);
+    EXPECT_EQ(render_.CreateTexture(0, 4), nullptr);
+    EXPECT_EQ(render_.CreateTexture(4, -1), nullptr);
+    EXPECT_EQ(render_.CreateTexture(WRENDER::kMaxTextureSize + 1, 1), nullptr);
+    render_.GetTextureSize(nullptr, w, h);
+    EXPECT_EQ(w, -1);
+    EXPECT_EQ(h, -1);
+}
+
+TEST_F(TextureTest, PngFromFileAndMemoryKeepsTexelsInOrder) {
+    std::string path = WriteFixturePng();
+    std::vector<char> bytes = ReadAll(path);
+    WTEXTURE* from_file = render_.LoadTextureFile(path);
+    WTEXTURE* from_memory = render_.LoadTextureFromMemory(bytes.data(), bytes.size());
+    for (WTEXTURE* t : {from_file, from_memory}) {
+        ASSERT_NE(t, render_.GetDefaultTexture());
+        EXPECT_EQ(t->width, 3);
+        EXPECT_EQ(t->height, 2);
+        const std::vector<uint32_t> expected = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF,
+                                                0x80FFFFFF, 0xFF000000, 0xFF808080};
+        EXPECT_EQ(t->texels, expected);
+    }
+    EXPECT_EQ(render_.GetImageWidth(), 3);
+    EXPECT_EQ(render_.GetImageHeight(), 2);
+    render_.ReleaseTexture(from_file);
+    render_.ReleaseTexture(from_memory);
+}
+
+TEST_F(TextureTest, JpegFromFileAndMemory) {
+    std::string path = WriteFixtureJpeg();
+    std::vector<char> bytes = ReadAll(path);
+    for (WTEXTURE* t : {render_.LoadTextureFile(path),
+                        render_.LoadTextureFromMemory(bytes.data(), bytes.size())}) {
+        ASSERT_NE(t, render_.GetDefaultTexture());
+        EXPECT_EQ(t->width, 16);
+        EXPECT_EQ(t->height, 8);
+        uint32_t texel = t->texels[3 * 16 + 4];
+        EXPECT_EQ(texel >> 24, 0xFFu);
+        EXPECT_NEAR(int((texel >> 16) & 0xFF), 0xFF, 6);
+        EXPECT_NEAR(int((texel >> 8) & 0xFF), 0x80, 6);
+        EXPECT_NEAR(int(texel & 0xFF), 0x00, 6);
+        render_.ReleaseTexture(t);
+    }
+    EXPECT_EQ(render_.GetImageWidth(), 16);
+}
+
+// Missing, empty, truncated and hostile files all give the default texture and keep the last
+// image size of the previous good load.
+TEST_F(TextureTest, BadImagesGiveTheDefaultAndKeepTheLastImageSize) {
+    WTEXTURE* good = render_.CreateTexture(7, 5);
+    std::vector<char> png = ReadAll(WriteFixturePng());
+    std::vector<char> truncated(png.begin(), png.begin() + png.size() / 2);
+    std::vector<char> huge = png;  // a header claiming 100000 × 100000
+    const unsigned char claim[8] = {0x00, 0x01, 0x86, 0xA0, 0x00, 0x01, 0x86, 0xA0};
+    std::copy(std::begin(claim), std::end(claim), huge.begin() + 16);
+    const std::string text = "not a picture";
+
+    EXPECT_EQ(render_.LoadTextureFile((folder_ / "missing.png").string()),
+              render_.GetDefaultTexture());
+    EXPECT_EQ(render_.LoadTextureFile(folder_.string()), render_.GetDefaultTexture());
+    EXPECT_EQ(render_.LoadTextureFromMemory(nullptr, 0), render_.GetDefaultTexture());
+    EXPECT_EQ(render_.LoadTextureFromMemory(text.data(), text.size()), render_.GetDefaultTexture());
+    EXPECT_EQ(render_.LoadTextureFromMemory(truncated.data(), truncated.size()),
+              render_.GetDefaultTexture());
+    EXPECT_EQ(render_.LoadTextureFromMemory(huge.data(), huge.size()), render_.GetDefaultTexture());
+    EXPECT_EQ(render_.GetImageWidth(), 7);
+    EXPECT_EQ(render_.GetImageHeight(), 5);
+    render_.ReleaseTexture(good);
+}
+
+TEST_F(TextureTest, LockGivesTheTexelsAndSetsTheImageSize) {
+    WTEXTURE* t = render_.CreateTexture(4, 2);
+    render_.CreateTexture(1, 1);
+    uint32_t* texels = render_.LockTexture(t);
+    ASSERT_NE(texels, nullptr);
+    EXPECT_EQ(render_.GetImageWidth(), 4);
+    EXPECT_EQ(render_.GetImageHeight(), 2);
+    texels[1 * 4 + 3] = 0x12345678;
+    render_.UnlockTexture(t);
+    EXPECT_EQ(t->texels[7], 0x12345678u);
+    EXPECT_TRUE(t->dirty);
+    EXPECT_EQ(render_.LockTexture(render_.GetSceneTexture()), nullptr);
+    EXPECT_EQ(render_.LockTexture(nullptr), nullptr);
+}
+
+TEST_F(TextureTest, FillTextureWritesEveryTexel) {
+    WTEXTURE* t = render_.CreateTexture(3, 5);
+    FillTexture(0xBBFFFFFF, t);
+    EXPECT_EQ(t->texels, std::vector<uint32_t>(15, 0xBBFFFFFF));
+    FillTexture(0x88000000, nullptr);  // ignored
+    render_.ReleaseTexture(t);
+}
+
+}  // namespace
