@@ -1,0 +1,121 @@
+// The real puzzle-desk program on the offscreen driver: it starts, writes "game.xml" into the
+// per-user folder and ends cleanly when asked to terminate.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/engine/frame/scratch_home.h"
+
+extern char** environ;
+
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::steady_clock;
+
+class ExecutableTest : public ScratchHome {
+  protected:
+    void TearDown() override {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+        ScratchHome::TearDown();
+    }
+
+    // Starts the program in its game folder with the scratch HOME and no display.
+    void Start(const std::string& game_dir) {
+        std::vector<std::string> env = {"HOME=" + home_, "XDG_DOCUMENTS_DIR=" + documents_,
+                                        "SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy"};
+        for (char** e = environ; *e; ++e) {
+            const std::string entry = *e;
+            const std::string name = entry.substr(0, entry.find('='));
+            if (name != "HOME" && name != "XDG_DOCUMENTS_DIR" && name != "SDL_VIDEODRIVER" &&
+                name != "SDL_AUDIODRIVER") {
+                env.push_back(entry);
+            }
+        }
+        std::vector<char*> envp;
+        for (std::string& entry : env) {
+            envp.push_back(entry.data());
+        }
+        envp.push_back(nullptr);
+        const std::string program = game_dir + "/puzzle-desk";
+        const std::string output = home_ + "/stdout.txt";
+        pid_ = ::fork();
+        ASSERT_GE(pid_, 0);
+        if (pid_ == 0) {
+            if (::chdir(game_dir.c_str()) != 0 || !std::freopen(output.c_str(), "w", stdout)) {
+                ::_exit(126);
+            }
+            char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+            ::execve(program.c_str(), argv, envp.data());
+            ::_exit(127);
+        }
+    }
+
+    // Waits up to timeout for the program to end; its exit status, or -1 if still running.
+    int WaitForExit(milliseconds timeout) {
+        const auto end = steady_clock::now() + timeout;
+        while (steady_clock::now() < end) {
+            int status = 0;
+            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+                pid_ = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(milliseconds(20));
+        }
+        return -1;
+    }
+
+    bool WaitForFile(const std::string& path, milliseconds timeout) {
+        const auto end = steady_clock::now() + timeout;
+        while (steady_clock::now() < end) {
+            if (::access(path.c_str(), F_OK) == 0) {
+                return true;
+            }
+            int status = 0;
+            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+                pid_ = -1;
+                return ::access(path.c_str(), F_OK) == 0;
+            }
+            std::this_thread::sleep_for(milliseconds(20));
+        }
+        return false;
+    }
+
+    pid_t pid_ = -1;
+};
+
+TEST_F(ExecutableTest, StartsWritesGameXmlAndEndsWhenTerminated) {
+    const char* game_dir = std::getenv("PD_GAME_DIR");
+    ASSERT_NE(game_dir, nullptr) << "PD_GAME_DIR names the folder of the built game";
+    ASSERT_EQ(::access((std::string(game_dir) + "/puzzle-desk").c_str(), X_OK), 0)
+        << "build the puzzle-desk target first";
+
+    Start(game_dir);
+    const std::string game_xml = documents_ + "/Puzzle Desk/Puzzle Desk/game.xml";
+    ASSERT_TRUE(WaitForFile(game_xml, milliseconds(60000)));
+    ASSERT_GT(pid_, 0) << "the program ended on its own";
+    // Let it reach the main loop; the outcome does not depend on how far it got.
+    std::this_thread::sleep_for(milliseconds(300));
+
+    // The terminate signal arrives as a quit request: the loop ends and the program returns 0.
+    ::kill(pid_, SIGTERM);
+    EXPECT_EQ(WaitForExit(milliseconds(30000)), 0);
+
+    const std::string xml = ReadFile(game_xml);
+    EXPECT_EQ(xml.rfind("\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<Config>\n<Main resX=\"", 0), 0u)
+        << xml;
+    EXPECT_NE(xml.find("FullScreen=\"true\""), std::string::npos) << xml;
+    EXPECT_EQ(ReadFile(home_ + "/stdout.txt"), "Execution dir is " + std::string(game_dir) + "\n");
+}
+
+}  // namespace
