@@ -8,7 +8,7 @@ namespace WST {
 // A screen item: updated once per frame and drawn once per drawn frame by its owner.
 // A step of 0.0 means "use the frame delta"; every caller passes flag 0.
 class ST {
-public:
+  public:
     virtual ~ST() = default;
     virtual int Update(int flag, float step) = 0;
     virtual int Draw(int flag) = 0;
@@ -24,7 +24,7 @@ struct VEC2 {
 
 // A placed item: position (logical pixels), rotation (radians) and scale (1 = natural size).
 class STO : public ST {
-public:
+  public:
     int Update(int, float) override { return 0; }
     int Draw(int) override { return 0; }
     virtual int Query(int) { return 0; }
@@ -40,7 +40,7 @@ public:
 
 // An effect item (score numbers, bonus marks, bullets): reports -1 from Update when finished.
 class STE {
-public:
+  public:
     virtual ~STE() = default;
     virtual int64_t Update() { return 0; }
     virtual void Draw() {}
