@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "engine/frame/file_system.h"
 #include "engine/frame/loading_lock.h"
@@ -222,8 +221,8 @@ WSOUND* ST_GAME::LoadSound(const char* name) {
     if (g_file_system.FindMember(name) == 1 &&
         g_file_system.ReadMember(g_file_system.PackPassword.c_str()) == 1) {
         loaded = sound.LoadMemory(g_file_system.MemberData, g_file_system.MemberSize);
-        g_file_system.FreeMember();
     }
+    g_file_system.FreeMember();
     g_file_system.ClosePack();
     return loaded;
 }
