@@ -15,7 +15,7 @@
 constexpr size_t kZipCryptoHeaderSize = 12;
 
 class ZIP_CRYPTO {
-public:
+  public:
     explicit ZIP_CRYPTO(const std::string& password) {
         for (unsigned char c : password) {
             Update(c);
@@ -40,7 +40,7 @@ public:
         }
     }
 
-private:
+  private:
     static uint32_t Crc(uint32_t key, uint8_t byte) {
         static const z_crc_t* table = get_crc_table();
         return table[(key ^ byte) & 0xFF] ^ (key >> 8);
