@@ -13,7 +13,8 @@ struct WTEXTURE {
     std::vector<uint32_t> texels;
     // The GPU copy (a GL texture name); 0 while none was made.
     unsigned int gpu_handle = 0;
-    // The texels changed since the last upload.
+    // The texels changed since the last upload: set by UnlockTexture and FillTexture; code that
+    // writes texels directly sets it too. The upload happens when the texture is next drawn.
     bool dirty = true;
     // The scene render target: its picture lives on the GPU only and cannot be locked.
     bool render_target = false;

@@ -241,4 +241,37 @@ TEST_F(GlPixelTest, SceneTextureHoldsTheSceneForLaterSampling) {
     EXPECT_EQ(Pixel(32, 4), 0xFF000000u);
 }
 
+TEST_F(GlPixelTest, MultisampledBackBufferIsResolvedForReadingAndPresenting) {
+    WRENDER smooth;
+    smooth.SetMultisample(1);
+    ASSERT_EQ(smooth.Create(window_), 0);
+    smooth.ResetMode(128, 96, false);
+    smooth.SetLogicalSize(128, 96);
+    smooth.SetClearColor(0xFF102030);
+    ASSERT_EQ(smooth.BeginFrame(), 0);
+    smooth.EndScene();
+    smooth.BeginBackBuffer();
+    WQUAD square = Rectangle(32, 32, nullptr, 0xFFFFFFFF, 0);
+    smooth.DrawQuad(square, 64, 48, 1, 1, kPi / 4, 16, 16);
+    std::vector<uint32_t> pixels;
+    int w = 0, h = 0;
+    ASSERT_TRUE(smooth.ReadBackBuffer(pixels, w, h));
+    EXPECT_EQ(smooth.Present(), 0);
+    ASSERT_EQ(w, 128);
+    EXPECT_EQ(pixels[48 * 128 + 64], 0xFFFFFFFFu);
+    EXPECT_EQ(pixels[5 * 128 + 5], 0xFF102030u);
+}
+
+TEST_F(GlPixelTest, EnumeratedModesAreLandscapeAndDistinct) {
+    std::vector<std::pair<int, int>> modes;
+    render_.EnumerateModes(modes);
+    EXPECT_FALSE(modes.empty());
+    for (size_t i = 0; i < modes.size(); ++i) {
+        EXPECT_GE(modes[i].first, modes[i].second);
+        for (size_t j = 0; j < i; ++j) {
+            EXPECT_NE(modes[i], modes[j]);
+        }
+    }
+}
+
 }  // namespace
