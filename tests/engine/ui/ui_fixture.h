@@ -1,0 +1,148 @@
+// A headless fixture for widget tests: test images in a temporary loose folder, synthetic
+// input through WINPUT, a fixed frame delta and the render device's recorded draws.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/frame/file_system.h"
+#include "engine/frame/game.h"
+#include "engine/platform/png_writer.h"
+#include "engine/render/render_device.h"
+#include "engine/text/font.h"
+
+class UiTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        game = WUN::ST_GAME::GetInstance();
+        render = game->GetRender();
+        input = game->GetInput();
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("pd_ui_" + std::to_string(getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder_);
+        UsePacks = false;
+        g_file_system.SetPack(nullptr);
+        g_file_system.SetLooseFolder(folder_.c_str());
+        game->Centre = {512, 384};
+        ReleaseEverything();
+        SetDelta(0.0f);
+        render->ClearRecordedDraws();
+    }
+
+    void TearDown() override {
+        ReleaseEverything();
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    // A w x h PNG of one colour in the loose folder; returns its item name.
+    std::string Image(int w, int h, uint32_t argb = 0xFFFFFFFF, const std::string& name = "") {
+        const std::string file =
+            name.empty() ? "img_" + std::to_string(w) + "x" + std::to_string(h) + ".png" : name;
+        std::vector<uint32_t> texels(static_cast<size_t>(w) * h, argb);
+        EXPECT_TRUE(platform::WritePng((folder_ / file).string(), texels.data(), w, h));
+        return file;
+    }
+    std::string FolderPath(const std::string& file) const { return (folder_ / file).string(); }
+
+    // A font of size 32 whose glyphs (codes 32..126) are 16 x 32 cells side by side on one page,
+    // so a recorded glyph draw tells its character by its texture coordinate.
+    std::unique_ptr<WFONT> MakeFont() {
+        std::string chars;
+        for (int code = kFirstGlyph; code <= kLastGlyph; ++code) {
+            chars += "<char id=\"" + std::to_string(code) + "\" x=\"" +
+                     std::to_string((code - kFirstGlyph) * kGlyphWidth) +
+                     "\" y=\"0\" width=\"16\" height=\"32\" xoffset=\"0\" yoffset=\"0\"/>";
+        }
+        const std::string fnt =
+            "<?xml version=\"1.0\"?><font><info size=\"32\"/>"
+            "<pages><page id=\"0\" file=\"font_page.png\"/></pages>"
+            "<chars count=\"95\">" +
+            chars + "</chars></font>";
+        WFILE_SYSTEM::WriteStream(FolderPath("test.fnt"), fnt.data(), fnt.size());
+        Image(kGlyphWidth * (kLastGlyph - kFirstGlyph + 1), 32, 0xFFFFFFFF, "font_page.png");
+        return std::make_unique<WFONT>(FolderPath("test.fnt").c_str());
+    }
+    // The characters drawn with font, in draw order, from the recorded draws.
+    std::string DrawnText(const WFONT& font) const {
+        std::string text;
+        const WTEXTURE* page = font.Page()->GetTexture();
+        const float page_width = static_cast<float>(kGlyphWidth * (kLastGlyph - kFirstGlyph + 1));
+        for (const WRECORDED_DRAW& draw : Draws()) {
+            if (draw.kind == WRECORDED_DRAW::kQuad && draw.texture == page) {
+                const float cell = draw.corners[0].u * page_width / kGlyphWidth;
+                text += static_cast<char>(kFirstGlyph + static_cast<int>(cell + 0.5f));
+            }
+        }
+        return text;
+    }
+    static constexpr int kFirstGlyph = 32;
+    static constexpr int kLastGlyph = 126;
+    static constexpr int kGlyphWidth = 16;
+
+    // The frame timer's delta, which every item reads as its time step.
+    void SetDelta(float seconds) { game->timer.delta = seconds; }
+
+    // --- Input, one call per event; EndFrame closes the frame as the main loop does.
+    void MoveMouse(int x, int y) { input->SetPosition(x, y); }
+    void PressLeft() { input->SetButton(WINPUT::kLeft, true); }
+    void ReleaseLeft() { input->SetButton(WINPUT::kLeft, false); }
+    void EndFrame() { input->EndFrame(); }
+    void KeyDown(int vk) { input->KeyDown(vk); }
+    void KeyUp(int vk) { input->KeyUp(vk); }
+    void Type(const char16_t* text) {
+        KeyDown('A');
+        input->OnText(text, static_cast<int>(std::char_traits<char16_t>::length(text)));
+    }
+
+    const std::vector<WRECORDED_DRAW>& Draws() const { return render->GetRecordedDraws(); }
+    std::vector<WRECORDED_DRAW> QuadDraws() const {
+        std::vector<WRECORDED_DRAW> quads;
+        for (const WRECORDED_DRAW& draw : Draws()) {
+            if (draw.kind == WRECORDED_DRAW::kQuad) {
+                quads.push_back(draw);
+            }
+        }
+        return quads;
+    }
+
+    WUN::ST_GAME* game = nullptr;
+    WRENDER* render = nullptr;
+    WINPUT* input = nullptr;
+
+  private:
+    // Buttons and keys back to up, so tests do not see each other's input.
+    void ReleaseEverything() {
+        input->ClearButtons();
+        for (int vk = 0; vk < 256; ++vk) {
+            if (input->GetKey(vk) != 0) {
+                input->KeyUp(vk);
+            }
+        }
+        input->EndFrame();
+        input->EndFrame();
+    }
+
+    std::filesystem::path folder_;
+};
+
+// The screen rectangle a recorded quad covers.
+struct COVERED {
+    float left, top, right, bottom;
+};
+inline COVERED Covered(const WRECORDED_DRAW& draw) {
+    COVERED c{draw.corners[0].x, draw.corners[0].y, draw.corners[0].x, draw.corners[0].y};
+    for (const WQUAD_CORNER& corner : draw.corners) {
+        c.left = std::min(c.left, corner.x);
+        c.top = std::min(c.top, corner.y);
+        c.right = std::max(c.right, corner.x);
+        c.bottom = std::max(c.bottom, corner.y);
+    }
+    return c;
+}
