@@ -8,6 +8,7 @@
 
 #include "engine/frame/file_system.h"
 #include "engine/resources/member_inflater.h"
+#include "engine/resources/xml_tables.h"
 
 namespace {
 
@@ -134,12 +135,14 @@ void WFILE_SYSTEM::UnselectPack() {
 pugi::xml_document* WFILE_SYSTEM::LoadXml(const char* name) {
     auto document = std::make_unique<pugi::xml_document>();
     if (!CurrentPack || OpenPack(CurrentPack) != 1) {
-        document->load_file(name);
+        ParseXmlFile(*document, name);
         return document.release();
     }
     const bool read = FindMember(name) == 1 && ReadMember(PackPassword.c_str()) == 1;
     if (read) {
-        document->load_buffer(MemberData, MemberSize);
+        if (!document->load_buffer(MemberData, MemberSize)) {
+            document->reset();
+        }
     }
     FreeMember();
     ClosePack();

@@ -1,0 +1,77 @@
+// Helpers shared by the table readers and writers; see xml_tables.h.
+#include "engine/resources/xml_tables.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+pugi::xml_node FirstElement(pugi::xml_node node) {
+    pugi::xml_node child = node.first_child();
+    while (child && child.type() != pugi::node_element) {
+        child = child.next_sibling();
+    }
+    return child;
+}
+
+pugi::xml_node NextElement(pugi::xml_node node) {
+    pugi::xml_node sibling = node.next_sibling();
+    while (sibling && sibling.type() != pugi::node_element) {
+        sibling = sibling.next_sibling();
+    }
+    return sibling;
+}
+
+int DecimalInt(const char* text) {
+    const long long value = std::strtoll(text ? text : "", nullptr, 10);
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    if (value < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+uint32_t HexColour(const char* text) {
+    const unsigned long long value = std::strtoull(text ? text : "", nullptr, 16);
+    return value > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(value);
+}
+
+std::string ShortFloat(float value) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%g", static_cast<double>(value));
+    return text;
+}
+
+const char* KeepText(const char* text) {
+    const size_t length = std::strlen(text ? text : "");
+    char* copy = new char[length + 1];
+    std::memcpy(copy, text ? text : "", length);
+    copy[length] = '\0';
+    return copy;
+}
+
+bool ParseXmlFile(pugi::xml_document& document, const char* path) {
+    if (document.load_file(path)) {
+        return true;
+    }
+    document.reset();
+    return false;
+}
+
+bool SaveXml(const pugi::xml_document& document, const std::string& path, unsigned flags) {
+    const std::string temporary = path + ".tmp";
+    if (!document.save_file(temporary.c_str(), "\t", flags, pugi::encoding_auto)) {
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
