@@ -1,0 +1,1 @@
+"""Templates that draw the game's interface art as SVG sources."""

@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""Writes the SVG source of every interface image into assets/art/<pack>/<member>.svg."""
+import argparse
+import pathlib
+import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+
+from artkit import catalogue  # noqa: E402
+from artkit.svg import Svg  # noqa: E402
+
+
+def render_all():
+    """(relative path, SVG text) of every catalogue image."""
+    out = []
+    for item in catalogue.items():
+        svg = Svg(item.width, item.height, f"{item.pack}/{item.member}")
+        item.draw(svg)
+        out.append((pathlib.Path(item.pack) / (item.member + ".svg"), svg.text()))
+    return out
+
+
+def check(folder):
+    """0 when the committed sources are exactly what the templates write, else 1 with a list."""
+    wanted = dict(render_all())
+    stale = [str(p) for p, text in wanted.items() if not (folder / p).is_file() or (folder / p).read_text(encoding="utf-8") != text]
+    extra = [str(p.relative_to(folder)) for p in folder.glob("*/*.svg") if p.relative_to(folder) not in wanted]
+    for name in stale:
+        print(f"out of date: {name}")
+    for name in extra:
+        print(f"not in the catalogue: {name}")
+    print("run tools/art/generate_art.py to rewrite the sources" if stale or extra else f"{len(wanted)} sources current")
+    return 1 if stale or extra else 0
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    default_out = pathlib.Path(__file__).resolve().parents[2] / "assets" / "art"
+    parser.add_argument("--out", type=pathlib.Path, default=default_out)
+    parser.add_argument("--only", help="write only members whose name contains this text")
+    parser.add_argument("--check", action="store_true", help="write nothing; fail when a committed source differs")
+    args = parser.parse_args()
+    if args.check:
+        sys.exit(check(args.out))
+
+    sources = render_all()
+    if len({path for path, _ in sources}) != len(sources):
+        sys.exit("duplicate pack/member in the catalogue")
+    if not args.only:
+        # Sources of images that left the catalogue must not linger and be rendered.
+        for old in args.out.glob("*/*.svg"):
+            old.unlink()
+    for path, text in sources:
+        if args.only and args.only not in path.name:
+            continue
+        target = args.out / path
+        target.parent.mkdir(parents=True, exist_ok=True)
+        target.write_text(text, encoding="utf-8")
+    print(f"wrote {len(sources)} sources to {args.out}")
+
+
+if __name__ == "__main__":
+    main()
