@@ -4,8 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/frame/file_system.h"
 #include "engine/platform/virtual_keys.h"
+#include "engine/text/strings.h"
 #include "engine/ui/object_tree.h"
+#include "tests/engine/frame/scratch_home.h"
 
 namespace {
 
@@ -192,6 +200,21 @@ TEST_F(FrameTest, VideoModeSetsCentreAndLogicalSize) {
     EXPECT_TRUE(game_->IsFullScreen());
     EXPECT_TRUE(game_->window.full_screen);
     EXPECT_FALSE(game_->window.scaling);
+}
+
+class InitTest : public ScratchHome {};
+
+TEST_F(InitTest, MissingPlayLinkFileStopsBeforeAnythingIsTouched) {
+    const std::string working = std::filesystem::current_path().string();
+    ASSERT_EQ(::chdir(home_.c_str()), 0);
+    const char* saved = g_texts.error_play_url;
+    g_texts.error_play_url = "The play link is missing";
+    WUN::ST_GAME* game = WUN::ST_GAME::GetInstance();
+    EXPECT_EQ(game->Init("Init Company", "Init Product"), -1);
+    g_texts.error_play_url = saved;
+    ASSERT_EQ(::chdir(working.c_str()), 0);
+    EXPECT_EQ(WFILE_SYSTEM::FileExists(documents_ + "/Init Company"), 0);
+    EXPECT_EQ(game->GetWindowHandle(), nullptr);
 }
 
 TEST_F(FrameTest, DesktopSizeCheck) {
