@@ -1,0 +1,52 @@
+// LoadTables: the three tables in order, and the start-up end when strings.xml is missing.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "engine/resources/config.h"
+#include "engine/resources/registry.h"
+#include "engine/resources/startup_message.h"
+#include "engine/text/strings.h"
+#include "tests/engine/resources/scratch_folder.h"
+#include "tests/engine/text/sheet_fixture.h"
+
+namespace {
+
+void PrintMessageBox(const std::string& caption, const std::string& text) {
+    std::fprintf(stderr, "[%s|%s]\n", caption.c_str(), text.c_str());
+}
+
+TEST(LoadTablesDeathTest, AMissingStringsFileEndsStartUpWithItsMessage) {
+    SCRATCH_FOLDER scratch;
+    EXPECT_EXIT(
+        {
+            WORKING_FOLDER working(scratch.Root());
+            g_show_message_box = &PrintMessageBox;
+            LoadTables();
+        },
+        ::testing::ExitedWithCode(0), "\\[Message\\|strings\\.xml    LOST\\]");
+    // The two tables before it were written on the way.
+    EXPECT_FALSE(scratch.Read("resource.xml").empty());
+    EXPECT_FALSE(scratch.Read("config.xml").empty());
+}
+
+TEST(LoadTables, ReadsAllThreeTables) {
+    SCRATCH_FOLDER scratch;
+    scratch.Write("strings.xml", Sheet({{"menu_btn_hello", "Hello"}, {"error_play_url", "Lost"}}));
+    scratch.Write("config.xml", "<config><product var='Puzzle Desk'/></config>");
+    {
+        WORKING_FOLDER working(scratch.Root());
+        LoadTables();
+    }
+    EXPECT_STREQ(g_resources.packs.fonts_pack, "DATA/fonts");
+    EXPECT_STREQ(g_config.product, "Puzzle Desk");
+    EXPECT_STREQ(g_texts.menu_btn_hello, "Hello");
+    EXPECT_STREQ(g_texts.error_play_url, "Lost");
+    EXPECT_EQ(g_texts.system_txt_resolution, nullptr);
+    g_texts = TEXTS();
+    g_config = CONFIG();
+    GetStringTable().Clear();
+}
+
+}  // namespace
