@@ -64,8 +64,8 @@ class ST_GAME {
     // False when the file could not be written.
     bool SaveGameXml(int width, int height, bool full_screen, bool log);
     // Reads the configuration into the frame (ParseGameXml), then creates the window and the
-    // render device and sets the configured video mode. Without a device the process shows
-    // "Error Init Render" and exits with code 0.
+    // render device and sets the configured video mode (1024 x 768 when the file gives no
+    // usable size). Without a device the process shows "Error Init Render" and exits with 0.
     void ReadGameXml();
     // Reads the configuration only: a missing or unreadable file gives 0 x 0 and false flags;
     // a size larger than the desktop in either axis becomes the desktop size.
