@@ -1,0 +1,110 @@
+// Building the pieces from the cut (board state 3) and the cut-line preview over the picture.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/frame/game.h"
+#include "game/board/cut_grid.h"
+#include "game/board/picture_cut.h"
+#include "game/board/pieces_system.h"
+
+namespace GAME {
+namespace {
+
+WUN::ST_GAME& Frame() {
+    return *WUN::ST_GAME::GetInstance();
+}
+
+TEXEL_VIEW Lock(WRENDER& render, WTEXTURE* texture) {
+    TEXEL_VIEW view;
+    view.texels = render.LockTexture(texture);
+    render.GetTextureSize(texture, view.width, view.height);
+    return view;
+}
+
+// RandInt over lo..hi, with an empty range (a cell wider than the play area) giving lo.
+int RandomIn(WRANDOM& random, int lo, int hi) {
+    return static_cast<int>(random.RandInt(lo, std::max(lo, hi), 0));
+}
+
+}  // namespace
+
+void PUZZLE_PIECES_SYSTEM::BuildPieces() {
+    WRENDER& render = *Frame().GetRender();
+    WRANDOM& random = Frame().random;
+    random.Seed(0);
+
+    pieces_.clear();
+    stack_.clear();
+    grid_.clear();
+    const TEXEL_VIEW source = Lock(render, picture->GetTexture());
+    const TEXEL_VIEW mask_view = Lock(render, mask->GetTexture());
+    if (source.texels == nullptr || mask_view.texels == nullptr ||
+        mask_view.width != source.width || mask_view.height != source.height) {
+        return;
+    }
+    const CUT_GRID grid = ChooseGrid(source.width, source.height, Min, aspect, distort);
+    std::vector<WTEXTURE*> textures;
+    const PICTURE_CUT cut =
+        CutPicture(source.texels, grid, mask_view, [&](int, int, int width, int height) {
+            WTEXTURE* texture = render.CreateTexture(width, height);
+            textures.push_back(texture);
+            return Lock(render, texture);
+        });
+    render.UnlockTexture(mask->GetTexture());
+    typeborder = 0;
+    cols = grid.cols;
+    rows = grid.rows;
+    cellW = grid.cell_w;
+    cellH = grid.cell_h;
+    shapes = cut.lines.shapes;
+
+    const WINT_POINT centre = Frame().Centre;
+    const int radius = std::max(centre.x, centre.y) + 200;
+    size_t next_texture = 0;
+    for (int row = 0; row < rows; ++row) {
+        for (int col = 0; col < cols; ++col) {
+            WTEXTURE* texture = textures[next_texture++];
+            render.UnlockTexture(texture);
+            const bool edge = row == 0 || col == 0 || col == cols - 1 || row == rows - 1;
+            const int turns = rt ? static_cast<int>(random.RandInt(0, 3, 0)) : 0;
+            const int target_x =
+                RandomIn(random, play_area.left + cellW / 2, play_area.right - cellW / 2);
+            const int target_y =
+                RandomIn(random, play_area.top + cellH / 2, play_area.bottom - cellH / 2);
+            const float angle = random.RandFloat(0.0f, 6.2831855f, 0);
+            const int start_x = static_cast<int>(centre.x + std::cos(angle) * radius);
+            const int start_y = static_cast<int>(centre.y + std::sin(angle) * radius);
+            pieces_.push_back(std::make_unique<PUZZLE_PIECE>(
+                texture, col, row, target_x, target_y, cellW, cellH, start_x, start_y, turns, edge,
+                cut.lines.Shape(grid, col, row), random));
+            stack_.push_back(pieces_.back().get());
+            grid_.push_back(pieces_.back().get());
+        }
+    }
+    ResetCounters();
+    BuildBorderRing();
+    const int ring_span = std::max(rows + cols - 2, 1);
+    wave_step = 0.4f / ring_span + 0.4f / ring_span;
+    finish_sparkles = 12;
+}
+
+void PUZZLE_PIECES_SYSTEM::DrawPreviewGrid() {
+    WRENDER& render = *Frame().GetRender();
+    const TEXEL_VIEW view = Lock(render, mask->GetTexture());
+    if (view.texels == nullptr) {
+        return;
+    }
+    std::fill(view.texels, view.texels + static_cast<size_t>(view.width) * view.height,
+              0x00FFFFFFu);
+    const CUT_GRID grid = ChooseGrid(view.width, view.height, Min, aspect, distort);
+    const CUT_LINES lines = TraceCutLines(grid, view, 0xFFFFFFFFu);
+    ThickenLines(view, 0xFFFFFFFFu);
+    render.UnlockTexture(mask->GetTexture());
+    cols = grid.cols;
+    rows = grid.rows;
+    cellW = grid.cell_w;
+    cellH = grid.cell_h;
+    shapes = lines.shapes;
+}
+
+}  // namespace GAME

@@ -1,0 +1,392 @@
+// PUZZLE_PIECES_SYSTEM: construction, set-up, states, layout and the play-state update and draw.
+#include <algorithm>
+
+#include "engine/audio/sound.h"
+#include "engine/frame/file_system.h"
+#include "engine/frame/game.h"
+#include "engine/frame/game_objects.h"
+#include "engine/resources/registry.h"
+#include "engine/text/strings.h"
+#include "engine/ui/particles.h"
+#include "engine/ui/sprite.h"
+#include "game/board/board_sounds.h"
+#include "game/board/pieces_system.h"
+#include "game/shell/player_profile.h"
+
+namespace GAME {
+namespace {
+
+WUN::ST_GAME& Frame() {
+    return *WUN::ST_GAME::GetInstance();
+}
+
+constexpr int kPlayAreaMargin = 50;
+constexpr uint32_t kBandFill = 0x661E90FFu;
+constexpr uint32_t kBandOutline = 0xFF1E90FFu;
+constexpr uint32_t kGhostTint = 0xAAFFFFFFu;
+constexpr int kPreviewBorder = 65;
+// Particle slots of g_effects the board fills; the application updates them every frame.
+constexpr int kSparkleSlot = 0;
+constexpr int kTrailSlot = 1;
+
+WSPRITE* LoadFromPack(const char* pack, const char* name) {
+    g_file_system.SelectPack(pack);
+    WSPRITE* sprite = new WSPRITE(name);
+    g_file_system.UnselectPack();
+    return sprite;
+}
+
+PARTIC_CIRCLE* MakeEmitter(const char* name, uint32_t start, uint32_t middle, uint32_t end) {
+    g_file_system.SelectPack(g_resources.packs.effects_pack);
+    PARTIC_CIRCLE* emitter = new PARTIC_CIRCLE(name, 0, 400);
+    g_file_system.UnselectPack();
+    emitter->SetType(2);
+    emitter->start_colour = start;
+    emitter->middle_colour = middle;
+    emitter->end_colour = end;
+    return emitter;
+}
+
+void PlayIfLoaded(int index, bool halt) {
+    if (WSOUND* sound = g_sounds[index]) {
+        halt ? sound->Halt() : sound->Play();
+    }
+}
+
+}  // namespace
+
+PUZZLE_PIECES_SYSTEM::PUZZLE_PIECES_SYSTEM() {
+    const int w = Frame().GetGameWidth();
+    const int h = Frame().GetGameHeight();
+    play_area = {kPlayAreaMargin, kPlayAreaMargin, w - kPlayAreaMargin, h - kPlayAreaMargin};
+
+    background_ = LoadFromPack(g_resources.packs.gui_pack, g_resources.choice_color_back);
+    score_panel_ = LoadFromPack(g_resources.packs.level_pack, g_resources.up_score_punel);
+    score_panel_->SetAnchor(WSPRITE::kAnchorTopCentre);
+    score_panel_->SetPosition(w / 2, 0);
+    bullet_head_ = LoadFromPack(g_resources.packs.effects_pack, g_resources.particle.snow);
+    bullet_head_->SetScale(0.4f, 0.4f);
+    bullet_head_->SetColour(0x88FFFFFFu);
+    WTEXTURE* band = Frame().GetRender()->CreateTexture(10, 10);
+    FillTexture(kBandFill, band);
+    band_sprite_ = new WSPRITE(band);
+    band_sprite_->SetAnchor(WSPRITE::kAnchorTopLeft);
+
+    sparkles_ = MakeEmitter(g_resources.particle.bonus, 0x00FFF3B0u, 0xFFFFE070u, 0x00FFFFFFu);
+    trail_ = MakeEmitter(g_resources.particle.snow, 0x00FFFFFFu, 0xFFFFFFFFu, 0x00FFFFFFu);
+    trail_->particle.life = 0.6f;
+    g_effects[kSparkleSlot] = sparkles_;
+    g_effects[kTrailSlot] = trail_;
+
+    pocket_ = std::make_unique<BOARD_POCKET>();
+    pocket_->SetSize(static_cast<int>(w * 0.6), static_cast<int>(h * 0.6));
+    fly_frame_ = std::make_unique<BOARD_FLY_FRAME>();
+    windows_ = std::make_unique<BOARD_WINDOWS>();
+    ResetCounters();
+
+    PlayIfLoaded(kSoundMenuMusic, true);
+    PlayIfLoaded(kSoundGameMusic, false);
+}
+
+PUZZLE_PIECES_SYSTEM::~PUZZLE_PIECES_SYSTEM() {
+    PlayIfLoaded(kSoundMenuMusic, false);
+    PlayIfLoaded(kSoundGameMusic, true);
+    if (g_effects[kSparkleSlot] == sparkles_)
+        g_effects[kSparkleSlot] = nullptr;
+    if (g_effects[kTrailSlot] == trail_)
+        g_effects[kTrailSlot] = nullptr;
+    delete sparkles_;
+    delete trail_;
+    delete picture;
+    delete mask;
+    delete background_;
+    delete score_panel_;
+    delete band_sprite_;
+    delete bullet_head_;
+}
+
+void PUZZLE_PIECES_SYSTEM::Init(const std::string& picture_path_, int min_pieces,
+                                int available_height, PUZZLE_PLAYER_PROFILE* player_settings,
+                                bool rotation, float deformation, int border_type) {
+    SetParams(min_pieces, deformation, rotation, border_type);
+    settings = player_settings;
+    picture_path = picture_path_;
+    delete picture;
+    delete mask;
+    if (!pack_name.empty()) {
+        picture = LoadFromPack(pack_name.c_str(), picture_path.c_str());
+    } else {
+        picture = new WSPRITE(picture_path.c_str(), true);
+    }
+    WRENDER* render = Frame().GetRender();
+    WTEXTURE* mask_texture =
+        render->CreateTexture(std::max(picture->GetWidth(), 1), std::max(picture->GetHeight(), 1));
+    mask = new WSPRITE(mask_texture);
+    available_height_ = available_height;
+    FitPicture(available_height);
+    fly_frame_->SetPosition(Frame().GetGameWidth() - 150, 50);
+    fly_frame_->SetZoom(2);
+    ResetCounters();
+    results_recorded = false;
+}
+
+void PUZZLE_PIECES_SYSTEM::SetParams(int min_pieces, float deformation, bool rotation,
+                                     int border_type) {
+    Min = min_pieces;
+    distort = deformation;
+    rt = rotation;
+    typeborder = border_type;
+}
+
+void PUZZLE_PIECES_SYSTEM::SetPocket(std::unique_ptr<BOARD_POCKET> value) {
+    pocket_ = std::move(value);
+}
+void PUZZLE_PIECES_SYSTEM::SetFlyFrame(std::unique_ptr<BOARD_FLY_FRAME> value) {
+    fly_frame_ = std::move(value);
+}
+void PUZZLE_PIECES_SYSTEM::SetWindows(std::unique_ptr<BOARD_WINDOWS> value) {
+    windows_ = std::move(value);
+}
+
+void PUZZLE_PIECES_SYSTEM::FitPicture(int available_height) {
+    if (picture == nullptr) {
+        return;
+    }
+    const int screen_h = Frame().GetGameHeight();
+    const int margin = static_cast<int>(screen_h * 0.05);
+    const int available = available_height != 0 ? available_height : screen_h;
+    float scale = 1.0f;
+    if (available - 2 * margin < picture->GetHeight()) {
+        scale = static_cast<float>(available - 2 * margin) / picture->GetHeight();
+    }
+    for (WSPRITE* sprite : {picture, mask}) {
+        sprite->SetScale(scale, scale);
+        sprite->SetPosition(Frame().GetGameWidth() / 2, available / 2);
+    }
+}
+
+void PUZZLE_PIECES_SYSTEM::Layout() {
+    if (state == kStatePicture || state == kStatePreview) {
+        FitPicture(available_height_);
+        return;
+    }
+    if (state != kStatePlay) {
+        return;
+    }
+    const int w = Frame().GetGameWidth();
+    const int h = Frame().GetGameHeight();
+    if (picture != nullptr) {
+        picture->SetScale(1.0f, 1.0f);
+        picture->SetPosition(w / 2, h / 2);
+    }
+    background_->SetSize(play_area.right - play_area.left, play_area.bottom - play_area.top);
+    background_->SetAnchor(WSPRITE::kAnchorCentre);
+    background_->SetPosition(w / 2, h / 2);
+    background_->SetColour(settings != nullptr ? static_cast<uint32_t>(settings->background)
+                                               : 0xFFFFFFFFu);
+}
+
+void PUZZLE_PIECES_SYSTEM::ResetCounters() {
+    regT = 0.0f;
+    regTa = 0.0f;
+    regBr = 2 * (rows + cols - 2);
+    regF = cols * rows;
+    regH = 0;
+    regCg = 0;
+    regSc = 0;
+    regPf = 0;
+    regGVN = false;
+    regGVN2 = false;
+    regFinishP = 0;
+    regFastGlue = 0;
+    cstr = 0;
+    score_display.Reset();
+}
+
+void PUZZLE_PIECES_SYSTEM::BuildBorderRing() {
+    ring_.clear();
+    for (int c = 0; c <= cols - 2; ++c)
+        ring_.push_back(GridAt(c, 0));
+    for (int r = 0; r <= rows - 2; ++r)
+        ring_.push_back(GridAt(cols - 1, r));
+    for (int c = cols - 1; c >= 1; --c)
+        ring_.push_back(GridAt(c, rows - 1));
+    for (int r = rows - 1; r >= 1; --r)
+        ring_.push_back(GridAt(0, r));
+}
+
+void PUZZLE_PIECES_SYSTEM::PlaySound(int index) {
+    PlayIfLoaded(index, false);
+    if (sound_observer) {
+        sound_observer(index);
+    }
+}
+
+int PUZZLE_PIECES_SYSTEM::Update(int, float step) {
+    const float dt = step > 0.0f ? step : Frame().GetFrameTime();
+    switch (state) {
+        case kStatePicture:
+        case kStatePreview:
+            ++state;
+            return kBoardNothing;
+        case kStateBuild:
+            BuildPieces();
+            state = kStatePlay;
+            Layout();
+            return kBoardNothing;
+        case kStatePlay:
+            return UpdatePlay(dt);
+        default:
+            return kBoardNothing;
+    }
+}
+
+int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
+    if (windows_->ResolutionOpen()) {
+        const int answer = windows_->UpdateResolution();
+        return answer == -1 ? kBoardLeave : kBoardNothing;
+    }
+    regT += dt;
+    regTa += dt;
+    score_display.Update(dt);
+    UpdatePieces(dt);
+    UpdateTimers(dt);
+    UpdateEffects(dt);
+    if (band_active_) {
+        UpdateBand();
+    }
+    if (finish_index == -2) {
+        if (!windows_->WinDialogOpen()) {
+            windows_->RunCompletion(*this);
+            return kBoardFinished;
+        }
+        return windows_->UpdateWinDialog() == -1 ? kBoardLeave : kBoardNothing;
+    }
+    const int pocket = pocket_->Update(dt);
+    if (pocket == 1) {
+        regGVN = true;
+        ClearHint();
+        ClearSelection();
+        StopBand();
+        return kBoardNothing;
+    }
+    if (pocket == -2) {
+        return kBoardNothing;
+    }
+    const int mouse = HandleMouse();
+    if (mouse != kBoardNothing) {
+        return mouse;
+    }
+    return regF == 1 ? kBoardAssembled : kBoardNothing;
+}
+
+int PUZZLE_PIECES_SYSTEM::Draw(int) {
+    switch (state) {
+        case kStatePicture:
+            picture->Draw(0);
+            break;
+        case kStatePreview:
+            if (WSPRITE* white = g_shared_sprites.white_plain) {
+                white->SetSize(picture->GetWidth() + 2 * kPreviewBorder,
+                               picture->GetHeight() + 2 * kPreviewBorder);
+                white->SetAnchor(WSPRITE::kAnchorCentre);
+                white->SetScale(picture->scale.x, picture->scale.y);
+                white->DrawAt(picture->pos.x, picture->pos.y);
+            }
+            picture->Draw(0);
+            mask->Draw(0);
+            break;
+        case kStatePlay:
+            DrawPlay();
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+void PUZZLE_PIECES_SYSTEM::DrawPlay() {
+    WRENDER* render = Frame().GetRender();
+    RealignGroups();
+    background_->Draw(0);
+    if (ghost_image && picture != nullptr) {
+        const uint32_t tint = picture->GetColour();
+        picture->SetColour(kGhostTint);
+        picture->Draw(0);
+        picture->SetColour(tint);
+    }
+    render->SetFiltering(true);
+    DrawPieces(false);
+    sparkles_->Draw(0);
+    score_panel_->Draw(0);
+    score_display.Draw(g_fonts[0], g_texts.game_txt_score, Frame().GetGameWidth() / 2,
+                       static_cast<int>(score_panel_->GetHeight() / 3 + 5));
+    if (fly_shown) {
+        fly_frame_->Draw(*this);
+    }
+    pocket_->DrawBackground();
+    render->SetFiltering(true);
+    DrawPieces(true);
+    pocket_->DrawButton();
+    if (band_active_) {
+        const int x1 = std::min(band_x1_, band_x2_), x2 = std::max(band_x1_, band_x2_);
+        const int y1 = std::min(band_y1_, band_y2_), y2 = std::max(band_y1_, band_y2_);
+        band_sprite_->Draw(0);
+        render->DrawLine(x1, y1, x2, y1, kBandOutline);
+        render->DrawLine(x2, y1, x2, y2, kBandOutline);
+        render->DrawLine(x2, y2, x1, y2, kBandOutline);
+        render->DrawLine(x1, y2, x1, y1, kBandOutline);
+    }
+    sparkles_->Draw(0);
+    trail_->Draw(0);
+    DrawEffects();
+}
+
+void PUZZLE_PIECES_SYSTEM::DrawOverlay() {
+    windows_->DrawOverlay(*this);
+}
+
+bool PUZZLE_PIECES_SYSTEM::ToggleGhostImage() {
+    ghost_image = !ghost_image;
+    PlaySound(ghost_image ? kSoundToolsOn : kSoundToolsOff);
+    if (ghost_image && picture != nullptr) {
+        picture->SetScale(1.0f, 1.0f);
+        picture->SetPosition(Frame().GetGameWidth() / 2, Frame().GetGameHeight() / 2);
+    }
+    return ghost_image;
+}
+
+bool PUZZLE_PIECES_SYSTEM::ToggleBorderFilter() {
+    // Once the frame is complete the filter stays as it is.
+    if (wave_index == -2) {
+        return border_filter;
+    }
+    border_filter = !border_filter;
+    PlaySound(border_filter ? kSoundToolsOn : kSoundToolsOff);
+    return border_filter;
+}
+
+bool PUZZLE_PIECES_SYSTEM::ToggleFlyFrame() {
+    fly_shown = !fly_shown;
+    PlaySound(fly_shown ? kSoundToolsOn : kSoundToolsOff);
+    return fly_shown;
+}
+
+bool PUZZLE_PIECES_SYSTEM::ToggleMagnifier() {
+    magnifier_on = !magnifier_on;
+    PlaySound(magnifier_on ? kSoundToolsOn : kSoundToolsOff);
+    return magnifier_on;
+}
+
+void PUZZLE_PIECES_SYSTEM::ClearHint() {
+    for (PUZZLE_PIECE* piece : grid_) {
+        piece->hint_blink = false;
+    }
+    hint_active = false;
+}
+
+void PUZZLE_PIECES_SYSTEM::StopBand() {
+    band_active_ = false;
+}
+
+}  // namespace GAME

@@ -1,0 +1,296 @@
+// GAME::PUZZLE_PIECES_SYSTEM: the puzzle being played: its pieces, lists, counters and states.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/ui/object_tree.h"
+#include "game/board/board_effects.h"
+#include "game/board/board_seams.h"
+#include "game/board/cut_grid.h"
+#include "game/board/puzzle_piece.h"
+#include "game/board/score_display.h"
+
+class PARTIC_CIRCLE;
+class WRENDER;
+class WSPRITE;
+struct PUZZLE_PLAYER_PROFILE;
+struct WTEXTURE;
+
+namespace GAME {
+
+// The board's update results for the shell.
+enum BOARD_RESULT {
+    kBoardNothing = 0,
+    kBoardAssembled = 1,       // every frame while one unit is left
+    kBoardLeave = -8,          // back to the menu
+    kBoardFinished = 54,       // the finish ended and the win dialog was just opened
+    kBoardHintCleared = 1004,  // the shell releases the hint button
+    kBoardFlyClosed = 1005,    // the shell releases the fly-frame button
+    kBoardMagnifierOff = 1007,
+    kBoardTutorialStep = 126,
+};
+
+// The board's states.
+enum BOARD_STATE {
+    kStateIdle = 0,
+    kStatePicture = 1,
+    kStatePreview = 2,
+    kStateBuild = 3,
+    kStatePlay = 4,
+};
+
+// Play-panel buttons by their answer number (the board releases the border filter's).
+constexpr int kPanelBorderButton = 3;
+
+struct BOARD_RECT {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+class PUZZLE_PIECES_SYSTEM : public WST::ST {
+  public:
+    // Loads the board's sprites, fixes the play area and starts the game music.
+    PUZZLE_PIECES_SYSTEM();
+    // Frees every piece and owned object and brings the menu music back.
+    ~PUZZLE_PIECES_SYSTEM() override;
+    PUZZLE_PIECES_SYSTEM(const PUZZLE_PIECES_SYSTEM&) = delete;
+    PUZZLE_PIECES_SYSTEM& operator=(const PUZZLE_PIECES_SYSTEM&) = delete;
+
+    // step: seconds of this frame, 0 for the frame's own delta. Returns a BOARD_RESULT.
+    int Update(int flag, float step) override;
+    int Draw(int flag) override;
+    int Query(int) { return 0; }
+    // Magnifier, win dialog and resolution message; after the play panel.
+    void DrawOverlay();
+
+    // --- Set-up by the shell.
+
+    // Aspect of the grid: its shorter side over its longer one (at most 1).
+    void SetAspect(float value) { aspect = value; }
+    // Loads the picture (from pack_name when set, else from the path as given), fits it into
+    // available_height (0: the screen height) and resets the counters.
+    void Init(const std::string& picture_path, int min_pieces, int available_height,
+              PUZZLE_PLAYER_PROFILE* player_settings, bool rotation, float deformation,
+              int border_type);
+    // The difficulty choice.
+    void SetParams(int min_pieces, float deformation, bool rotation, int border_type);
+    void SetSmallPicturePath(const std::string& path) { small_picture_path = path; }
+    void SetState(int value) { state = value; }
+    // Lays the board out for the current screen size (after a build, load or video change).
+    void Layout();
+    // Cuts the picture and deals the pieces (state 3); the pieces fly in at once.
+    void BuildPieces();
+    // The cut lines over the picture for the preview.
+    void DrawPreviewGrid();
+
+    // --- Seams filled by the pocket, the fly frame and the shell's windows.
+
+    void SetPocket(std::unique_ptr<BOARD_POCKET> value);
+    void SetFlyFrame(std::unique_ptr<BOARD_FLY_FRAME> value);
+    void SetWindows(std::unique_ptr<BOARD_WINDOWS> value);
+    BOARD_POCKET& Pocket() { return *pocket_; }
+    BOARD_WINDOWS& Windows() { return *windows_; }
+    // Told the index (within g_sounds) of every sound the board plays; for tests and tools.
+    std::function<void(int)> sound_observer;
+
+    // --- Tools of the play panel; each returns the tool's new state.
+
+    bool ToggleGhostImage();
+    bool ToggleBorderFilter();
+    bool ToggleFlyFrame();
+    bool ToggleMagnifier();
+    // Ends the hint: both pieces stop blinking.
+    void ClearHint();
+    // Ends a running rubber band (the shell does it when the fly frame opens).
+    void StopBand();
+
+    // --- Pieces and units (a unit is a single piece or a whole group).
+
+    PUZZLE_PIECE* StackAt(int index) const { return stack_[index]; }
+    int StackSize() const { return static_cast<int>(stack_.size()); }
+    int StackIndexOf(const PUZZLE_PIECE* piece) const;
+    PUZZLE_PIECE* GridAt(int col, int row) const { return grid_[row * cols + col]; }
+    const std::vector<PUZZLE_PIECE*>& Grid() const { return grid_; }
+    const std::vector<PUZZLE_PIECE*>& BorderRing() const { return ring_; }
+    int HeldPiece() const { return held_; }
+    bool BandActive() const { return band_active_; }
+    // The group of the grid's piece 0, or 0 while it is single.
+    int FrameGroup() const;
+    // The frame is complete and locked: its group neither moves, turns nor is selected.
+    bool FrameLocked(const PUZZLE_PIECE& piece) const;
+    int GroupSize(int group) const;
+
+    void MoveUnit(int stack_index, float dx, float dy);
+    void RotateGroup(int group, float px, float py);
+    int BringGroupToFront(int group, int held_index, bool lift_up);
+    void SendGroupToBack(int group, bool lower);
+    int SendSingleToBack(int stack_index);
+    void BringSelectionToFront();
+    void SetGroupLift(int direction, int group, bool snap);
+    void SetGroupHover(int group);
+    void ClearSelection();
+
+    // --- Mouse (once per play frame) and joining.
+
+    int HandleMouse();
+    // Stack index + 1 of the topmost piece whose outline holds (x, y), or 0.
+    int HitTest(int x, int y) const;
+    // Joins every fitting neighbour to the piece at stack_index (which moves); true when one
+    // joined. Callers repeat it until it answers false.
+    bool TryJoin(int stack_index);
+    // Snaps the held piece home when it is close enough; true when it did.
+    bool SnapHome(int stack_index);
+
+    // Home centre of a cell on the screen (where the picture is drawn).
+    FLOAT_POINT HomeOf(const PUZZLE_PIECE& piece) const;
+
+    // --- Board settings.
+    int Min = 3;
+    float aspect = 0.75f;
+    float distort = 0.0f;  // 0..1 (more counts as 1)
+    bool rt = false;       // pieces come rotated and may be turned
+    int typeborder = 0;
+    std::string picture_path;        // "ImgAdr"
+    std::string small_picture_path;  // "ImgSmAdr"
+    std::string pack_name;           // "ImgPkAdr"; empty outside a pack
+    std::string save_path;
+    PUZZLE_PLAYER_PROFILE* settings = nullptr;  // owned by the profile
+    bool results_recorded = false;              // the shell has filed this game's score
+    bool tutorial_step_marked = false;          // the shell shows its first tutorial step
+
+    // --- Grid.
+    int cols = 1;
+    int rows = 1;
+    int cellW = 0;
+    int cellH = 0;
+    std::vector<CUT_POINT> shapes;  // cols x rows x kShapePoints, relative to each cell centre
+
+    int state = kStateIdle;
+    BOARD_RECT play_area;  // screen pixels
+
+    // --- Counters (saved-puzzle names).
+    float regT = 0.0f;     // seconds since the last join
+    float regTa = 0.0f;    // seconds played
+    int regBr = 0;         // border units still apart; below 2 the frame is complete
+    int regF = 0;          // free units; below 2 the puzzle is complete
+    int regH = 0;          // hints used
+    int regCg = 0;         // joins made
+    int regSc = 0;         // score
+    int regPf = 0;         // sum of the join multipliers
+    bool regGVN = false;   // the pocket button was used
+    bool regGVN2 = false;  // the sort tool was used
+    int regFinishP = 0;    // pieces in the frame group once the frame is complete
+    int regFastGlue = 0;   // joins made within 2 s of picking the piece
+    int cstr = 0;          // last group id handed out
+
+    // --- Tools.
+    bool magnifier_on = false;
+    bool border_filter = false;
+    bool ghost_image = false;  // "frame"
+    bool fly_shown = false;    // "fly"
+
+    // --- Hint: the cells of the two pieces.
+    bool hint_active = false;
+    CUT_POINT hint_cells[2] = {{-1, -1}, {-1, -1}};  // (col, row)
+
+    // --- Join, finish and timer state.
+    int last_merge_s1 = 0;
+    int last_merge_s2 = 0;
+    int single_count = 0;
+    float held_time = 0.0f;
+    int dropped_group = -1;
+    int pulse_group = -1;
+    float pulse_angle = 0.0f;
+    int wave_index = -1;  // -1 idle, -2 done
+    float wave_timer = 0.0f;
+    float wave_step = 0.0f;
+    int finish_index = -1;  // -1 playing, -2 finished
+    float finish_timer = 0.0f;
+    int finish_sparkles = 0;
+    float hint_sparkle_timer = 0.0f;
+    float spinner_angle = 0.0f;  // the score panel's spinning sprite
+    SCORE_DISPLAY score_display;
+
+    // The picture (whole, as dealt) and the mask of the cut lines in picture pixels.
+    WSPRITE* picture = nullptr;
+    WSPRITE* mask = nullptr;
+
+  private:
+    void ResetCounters();
+    void BuildBorderRing();
+    void FitPicture(int available_height);
+    int UpdatePlay(float dt);
+    void DrawPlay();
+    void PlaySound(int index);
+
+    // Motion (board_motion.cpp).
+    void UpdatePieces(float dt);
+    void PushIntoPlayArea(PUZZLE_PIECE& piece, float dt);
+    void RealignGroups();
+    void Realign(PUZZLE_PIECE& p, const PUZZLE_PIECE& q);
+    int SinkBase() const;
+
+    // Drawing (board_draw.cpp).
+    void DrawPieces(bool lifted_layer);
+    void DrawShadow(PUZZLE_PIECE& piece, float ox, float oy);
+    void DrawBody(PUZZLE_PIECE& piece, float ox, float oy, bool in_pocket);
+    void DrawHighlight(PUZZLE_PIECE& piece, float ox, float oy, float strength);
+    float GroupHighlight(const PUZZLE_PIECE& piece) const;
+
+    // Mouse (board_mouse.cpp).
+    int HandleRightPress(int x, int y);
+    int HandleLeftPress(int x, int y);
+    void HandleLeftHeld(int x, int y);
+    int HandleLeftRelease(int x, int y);
+    void HandleHover(int x, int y);
+    int DropSingle(int index, bool snapped);
+    int DropIntoPocket(PUZZLE_PIECE& piece);
+    void StartBand(int x, int y);
+    void UpdateBand();
+    bool IsHintPiece(const PUZZLE_PIECE& piece) const;
+
+    // Joining (board_join.cpp).
+    bool JoinsIn(const PUZZLE_PIECE& p) const;
+    bool Fits(const PUZZLE_PIECE& a, const PUZZLE_PIECE& b) const;
+    void SnapTo(int a_index, const PUZZLE_PIECE& b);
+    void ScoreJoin(PUZZLE_PIECE& a, PUZZLE_PIECE& b);
+    bool GroupHasEdge(int group) const;
+
+    // Timers and the finish (board_timers.cpp).
+    void UpdateTimers(float dt);
+    void CompleteFrame();
+    void UpdateEffects(float dt);
+    void DrawEffects();
+
+    std::vector<std::unique_ptr<PUZZLE_PIECE>> pieces_;  // owned, in grid order
+    std::vector<PUZZLE_PIECE*> stack_;                   // index 0 on top
+    std::vector<PUZZLE_PIECE*> grid_;                    // row-major
+    std::vector<PUZZLE_PIECE*> ring_;                    // the edge pieces, clockwise
+
+    int available_height_ = 0;  // of the preview fit; 0 is the screen height
+    int held_ = 0;              // stack index + 1, 0 for none
+    int last_x_ = 0;
+    int last_y_ = 0;
+    bool band_active_ = false;
+    bool band_over_pocket_ = false;
+    int band_x1_ = 0, band_y1_ = 0, band_x2_ = 0, band_y2_ = 0;
+    bool pointer_over_pocket_ = false;
+
+    WSPRITE* background_ = nullptr;
+    WSPRITE* score_panel_ = nullptr;
+    WSPRITE* band_sprite_ = nullptr;
+    WSPRITE* bullet_head_ = nullptr;
+    PARTIC_CIRCLE* sparkles_ = nullptr;  // also in g_effects[0]
+    PARTIC_CIRCLE* trail_ = nullptr;     // also in g_effects[1]
+    std::vector<std::unique_ptr<TIMED_EFFECT>> effects_;
+    std::unique_ptr<BOARD_POCKET> pocket_;
+    std::unique_ptr<BOARD_FLY_FRAME> fly_frame_;
+    std::unique_ptr<BOARD_WINDOWS> windows_;
+};
+
+}  // namespace GAME

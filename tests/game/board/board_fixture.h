@@ -1,0 +1,146 @@
+// A headless board fixture: a small synthetic picture cut into 4 x 3 pieces, synthetic mouse
+// input through WINPUT, fixed frame steps, and the sounds the board plays.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/frame/file_system.h"
+#include "engine/frame/game.h"
+#include "engine/platform/png_writer.h"
+#include "game/board/pieces_system.h"
+#include "game/shell/player_profile.h"
+
+namespace GAME {
+
+class BoardTest : public ::testing::Test {
+  protected:
+    static constexpr int kPictureW = 240;  // 4 x 3 cells of 60 x 60 at Min 3
+    static constexpr int kPictureH = 180;
+    static constexpr float kStep = 0.02f;
+
+    void SetUp() override {
+        game = WUN::ST_GAME::GetInstance();
+        input = game->GetInput();
+        game->render.SetLogicalSize(1024, 768);
+        game->Centre = {512, 384};
+        game->timer.delta = kStep;
+        ReleaseMouse();
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("pd_board_" + std::to_string(getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder_);
+        UsePacks = false;
+        g_file_system.SetPack(nullptr);
+        picture_path_ = (folder_ / "picture.png").string();
+        std::vector<uint32_t> texels(kPictureW * kPictureH);
+        for (int y = 0; y < kPictureH; ++y) {
+            for (int x = 0; x < kPictureW; ++x) {
+                texels[y * kPictureW + x] =
+                    0xFF000000u | (x * 255 / kPictureW) << 16 | (y * 255 / kPictureH) << 8 | 0x40;
+            }
+        }
+        ASSERT_TRUE(platform::WritePng(picture_path_, texels.data(), kPictureW, kPictureH));
+    }
+
+    void TearDown() override {
+        board.reset();
+        ReleaseMouse();
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    // A board in play with its pieces dealt, at rest and spread out so that none overlap.
+    void MakeBoard(bool rotation = false, float deformation = 0.0f) {
+        board = std::make_unique<PUZZLE_PIECES_SYSTEM>();
+        board->SetAspect(0.75f);
+        board->Init(picture_path_, 3, 0, &settings, rotation, deformation, 0);
+        board->SetState(kStateBuild);
+        board->Update(0, kStep);
+        ASSERT_EQ(board->state, kStatePlay);
+        ASSERT_EQ(board->StackSize(), 12);
+        board->sound_observer = [this](int index) { sounds.push_back(index); };
+        Spread();
+    }
+
+    // Every piece at rest in a loose grid (150 px apart), upright unless turned later.
+    void Spread() {
+        for (PUZZLE_PIECE* p : board->Grid()) {
+            p->Place(200.0f + p->col * 150.0f, 200.0f + p->row * 150.0f);
+            p->lift = 0.0f;
+            p->lift_direction = 0;
+        }
+    }
+
+    PUZZLE_PIECE& Piece(int col, int row) { return *board->GridAt(col, row); }
+
+    // Turns a piece about its own centre until it has reached quarter turns.
+    void TurnTo(PUZZLE_PIECE& p, int quarter_turns) {
+        while (p.trt != quarter_turns) {
+            p.TurnAbout(p.X(), p.Y());
+            while (p.IsTurning())
+                p.Update(0.05f, false);
+        }
+    }
+
+    // One board frame: the update, then the end of the input frame.
+    int Frame(float step = kStep) {
+        const int result = board->Update(0, step);
+        input->EndFrame();
+        return result;
+    }
+    void Frames(int count) {
+        for (int i = 0; i < count; ++i)
+            Frame();
+    }
+
+    void MoveMouse(int x, int y) { input->SetPosition(x, y); }
+    // Press, one held frame at the destination, release: the drop's result.
+    int Drag(int from_x, int from_y, int to_x, int to_y, float release_step = kStep) {
+        MoveMouse(from_x, from_y);
+        input->SetButton(WINPUT::kLeft, true);
+        Frame();
+        MoveMouse(to_x, to_y);
+        Frame();
+        input->SetButton(WINPUT::kLeft, false);
+        return Frame(release_step);
+    }
+    int DragPiece(PUZZLE_PIECE& p, int to_x, int to_y, float release_step = kStep) {
+        return Drag(static_cast<int>(p.X()), static_cast<int>(p.Y()), to_x, to_y, release_step);
+    }
+    int RightClick(int x, int y) {
+        MoveMouse(x, y);
+        input->SetButton(WINPUT::kRight, true);
+        const int result = Frame();
+        input->SetButton(WINPUT::kRight, false);
+        Frame();
+        return result;
+    }
+    int Count(int sound) const {
+        return static_cast<int>(std::count(sounds.begin(), sounds.end(), sound));
+    }
+
+    void ReleaseMouse() {
+        input->ClearButtons();
+        input->EndFrame();
+        input->EndFrame();
+    }
+
+    WUN::ST_GAME* game = nullptr;
+    WINPUT* input = nullptr;
+    PUZZLE_PLAYER_PROFILE settings;
+    std::unique_ptr<PUZZLE_PIECES_SYSTEM> board;
+    std::vector<int> sounds;
+
+  private:
+    std::filesystem::path folder_;
+    std::string picture_path_;
+};
+
+}  // namespace GAME
