@@ -151,7 +151,8 @@ class WRENDER {
     int GetScaledWidth() const { return scaled_width_; }
     int GetScaledHeight() const { return scaled_height_; }
 
-    // The back buffer as ARGB rows, top row first. Call before Present. False with no device.
+    // The last picture drawn onto the back buffer (also after Present, until the next frame
+    // opens it) as opaque ARGB rows, top row first. False with no device.
     bool ReadBackBuffer(std::vector<uint32_t>& argb, int& width, int& height);
 
     // --- The draw recorder. On with no device; tests may turn it on with one.

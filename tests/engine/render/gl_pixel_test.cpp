@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -260,6 +261,37 @@ TEST_F(GlPixelTest, MultisampledBackBufferIsResolvedForReadingAndPresenting) {
     ASSERT_EQ(w, 128);
     EXPECT_EQ(pixels[48 * 128 + 64], 0xFFFFFFFFu);
     EXPECT_EQ(pixels[5 * 128 + 5], 0xFF102030u);
+}
+
+TEST_F(GlPixelTest, TextureMadeBeforeTheDeviceIsDrawnOnceItExists) {
+    WRENDER late;
+    WTEXTURE* early = late.CreateTexture(2, 2);
+    FillTexture(0xFF00C000, early);
+    ASSERT_EQ(late.Create(window_), 0);
+    late.ResetMode(32, 32, false);
+    late.SetLogicalSize(32, 32);
+    ASSERT_EQ(late.BeginFrame(), 0);
+    late.EndScene();
+    late.BeginBackBuffer();
+    late.DrawQuad(Rectangle(32, 32, early, 0xFFFFFFFF, 0), 0, 0, 1, 1, 0, 0, 0);
+    std::vector<uint32_t> pixels;
+    int w = 0, h = 0;
+    late.Present();
+    ASSERT_TRUE(late.ReadBackBuffer(pixels, w, h));
+    EXPECT_EQ(pixels[16 * 32 + 16], 0xFF00C000u);
+    // Changed texels reach the GPU on the next draw.
+    uint32_t* texels = late.LockTexture(early);
+    ASSERT_NE(texels, nullptr);
+    std::fill(texels, texels + 4, 0xFF0000C0);
+    late.UnlockTexture(early);
+    ASSERT_EQ(late.BeginFrame(), 0);
+    late.EndScene();
+    late.BeginBackBuffer();
+    late.DrawQuad(Rectangle(32, 32, early, 0xFFFFFFFF, 0), 0, 0, 1, 1, 0, 0, 0);
+    ASSERT_TRUE(late.ReadBackBuffer(pixels, w, h));
+    late.Present();
+    EXPECT_EQ(pixels[16 * 32 + 16], 0xFF0000C0u);
+    late.ReleaseTexture(early);
 }
 
 TEST_F(GlPixelTest, EnumeratedModesAreLandscapeAndDistinct) {
