@@ -4,6 +4,7 @@ import argparse
 import pathlib
 import sys
 
+sys.dont_write_bytecode = True  # keep the source tree free of caches
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 
 from artkit import catalogue  # noqa: E402
@@ -39,9 +40,15 @@ def main():
     parser.add_argument("--out", type=pathlib.Path, default=default_out)
     parser.add_argument("--only", help="write only members whose name contains this text")
     parser.add_argument("--check", action="store_true", help="write nothing; fail when a committed source differs")
+    parser.add_argument("--list", action="store_true", help="print the images as a Markdown table and stop")
     args = parser.parse_args()
     if args.check:
         sys.exit(check(args.out))
+    if args.list:
+        print("| pack | member | pixels | frames |\n|---|---|---|---|")
+        for item in sorted(catalogue.items(), key=lambda i: (i.pack, i.member.lower())):
+            print(f"| {item.pack} | {item.member} | {item.width}x{item.height} | {item.frames} |")
+        return
 
     sources = render_all()
     if len({path for path, _ in sources}) != len(sources):

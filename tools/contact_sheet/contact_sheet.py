@@ -5,6 +5,7 @@ import pathlib
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # keep the source tree free of caches
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 
 import views  # noqa: E402

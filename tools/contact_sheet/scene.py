@@ -19,9 +19,10 @@ class Scene:
             self._uris[key] = (ident, w, h)
         return self._uris[key]
 
-    def sprite(self, pack, member, x, y, anchor="centre", size=None, frame=None, frames=4, rotate=0.0, opacity=1.0):
-        """Draws an image (or one frame of a strip) at (x, y) with a centre or top-left anchor, optionally stretched."""
-        ident, w, h = self._href(pack, member)
+    def sprite(self, pack, member, x, y, anchor="centre", size=None, frame=None, frames=4, rotate=0.0, opacity=1.0, top_part=1.0):
+        """Draws an image (or one frame of a strip, or its top part) at (x, y) with an anchor, optionally stretched."""
+        ident, w, full_h = self._href(pack, member)
+        h = int(full_h * top_part)
         fw = w / frames if frame is not None else w
         dw, dh = size if size else (fw, h)
         left, top = (x - dw / 2, y - dh / 2) if anchor == "centre" else (x, y)

@@ -8,11 +8,12 @@ OVERLAY = "#000010"
 
 
 def _desk(s):
-    s.tiled("menu", "lenolium.jpg", 0, 0, W, H)
-    for x in (0, W):
-        s.sprite("menu", "Border.png", x, CY, size=(32, W))
-    for y in (0, H):
-        s.sprite("menu", "Border.png", CX, y, size=(32, W), rotate=-90)
+    w, h = s.width, s.height
+    s.tiled("menu", "lenolium.jpg", 0, 0, w, h)
+    for x in (0, w):
+        s.sprite("menu", "Border.png", x, h // 2, size=(32, w))
+    for y in (0, h):
+        s.sprite("menu", "Border.png", w // 2, y, size=(32, w), rotate=-90)
 
 
 def _window(s, member, label=None, cx=CX, cy=CY):
@@ -31,7 +32,9 @@ def _ok_cancel(s, cy_bottom, cancel=True):
         s.sprite("gui", "button_ok.png", CX, cy_bottom - ok_h / 4, frame=1)
 
 
-def menu(lib):
+def menu(lib, W=W, H=H):
+    """The menu screen: desk, book with tabs and thumbnails, panels, buttons, corner things."""
+    CX, CY = W // 2, H // 2
     s = Scene(lib, W, H)
     _desk(s)
     left, top, right, bottom = int(W * 0.1), int(H * 0.15), int(W * 0.9), int(H * 0.85)
@@ -254,6 +257,76 @@ def strips(lib):
     return s
 
 
+def players(lib, with_dialog=False):
+    """The player window with its list, optionally with the name dialog open over it."""
+    s = menu(lib)
+    _window(s, "window_standart.png")
+    tw, th = lib.size("gui", "window_standart.png")
+    s.sprite("gui", "players_fon.png", CX, CY - 0.35 * th)
+    s.label(CX, CY - 0.4 * th + 35 + 9, "Players", 26, INK, "middle", "bold")
+    lx, ly = CX - tw / 2 + 0.05 * tw, CY - th / 2 + 0.2 * tw
+    s.sprite("gui", "Names_back.jpg", lx, ly, anchor="top-left", size=(0.5 * tw, 0.5 * tw))
+    pitch = lib.size("gui", "players_stroke.png")[1]
+    for i, name in enumerate(("Eve", "Dan", "Chloe", "Boris", "Anna")):
+        if i == 1:
+            s.sprite("gui", "players_stroke.png", lx + 210, ly + 35 + pitch * i)
+        s.label(lx + 45, ly + 40 + pitch * i + 7, str(i + 1), 20, INK, "middle")
+        s.label(lx + 100, ly + 40 + pitch * i + 7, name, 20, INK)
+    sw, sh = lib.size("gui", "slider_3.png")
+    sx, sy = lx + sw / 2 + 0.5 * tw, ly + sh / 8
+    for part, (py, plen) in enumerate(((sy, None), (sy + sw / 8 + (0.5 * tw - sw / 4) / 2, 0.5 * tw - sw / 4), (sy + 0.5 * tw, None), (sy + 60, None))):
+        size = (plen, sh) if plen else None
+        s.sprite("gui", "slider_3.png", sx, py, frame=part, rotate=90, size=size)
+    s.sprite("gui", "slider_left.png", sx, sy - lib.size("gui", "slider_left.png")[0] / 32, frame=0)
+    s.sprite("gui", "slider_right.png", sx, sy + 0.5 * tw + 10, frame=0)
+    fw = lib.size("gui", "button_flat.png")[0]
+    for y, label in ((CY - 0.2 * th, "Add"), (CY - 0.07 * th, "Delete")):
+        s.sprite("gui", "button_flat.png", CX + 0.28 * tw, y, frame=0)
+        s.label(CX + 0.28 * tw, y + 7, label, 18, INK, "middle", "bold")
+    _ok_cancel(s, CY + th / 2)
+    if not with_dialog:
+        return s
+    mw, mh = lib.size("gui", "window_mini.png")
+    s.rect(0, 0, W, H, OVERLAY, 0.3)
+    s.sprite("gui", "window_mini.png", CX, CY)
+    s.label(CX, CY - 0.33 * mh + 50 + 9, "New player", 26, INK, "middle", "bold")
+    s.label(CX, CY - 0.12 * mh + 50 + 6, "Type a name:", 18, INK, "middle")
+    s.sprite("gui", "edit_name_box.png", CX - 200, CY - 27 + 50, anchor="top-left", size=(400, 54))
+    s.label(CX - 180, CY + 50 + 8, "Mia|", 24, INK)
+    ok_w = lib.size("gui", "button_ok.png")[0]
+    s.sprite("gui", "button_ok.png", CX - ok_w / 8, CY + mh / 2 - 20, frame=0)
+    s.sprite("gui", "button_cancel.png", CX + ok_w / 8, CY + mh / 2 - 20, frame=0)
+    return s
+
+
+def difficulty(lib):
+    """The difficulty choice: the top third of the window as a panel along the bottom edge."""
+    s = play(lib)
+    ww, wh = lib.size("gui", "window_standart.png")
+    ph = int(wh * 0.333)
+    s.sprite("gui", "window_standart.png", CX, H - ph / 2, top_part=0.333)
+    yc = H - ph * 0.5 + 30
+    sw, sh = lib.size("gui", "slider_3.png")
+    for y, text, knob in ((yc + 0.7 * sh + 15, "Pieces: 4 x 3", 0.1), (yc - 0.7 * sh + 30 - 40, "Deformation: 100", 0.0)):
+        start, length = CX - ww * 0.4, ww * 0.45
+        q = sw / 4
+        s.sprite("gui", "slider_3.png", start, y, frame=0)
+        s.sprite("gui", "slider_3.png", start + q / 2 + (length - q) / 2, y, frame=1, size=(length - q, sh))
+        s.sprite("gui", "slider_3.png", start + length, y, frame=2)
+        s.sprite("gui", "slider_3.png", start + q / 2 + (length - q) * knob, y, frame=3)
+        mw = lib.size("gui", "slider_left.png")[0] / 4
+        s.sprite("gui", "slider_left.png", start - mw / 8, y, frame=0)
+        s.sprite("gui", "slider_right.png", start + mw / 4 + length, y, frame=0)
+        s.label(start + 20, y - 1.5 * sh + 6, text, 17, INK)
+    bx, by = CX + ww / 8 + 30, int(yc - 13)
+    s.sprite("gui", "check_rotate.png", bx, by, frame=0, frames=2)
+    s.sprite("gui", "rotation_text.png", bx, by - 23, anchor="bottom-right")
+    ok_w = lib.size("gui", "button_ok.png")[0] / 4
+    s.sprite("gui", "button_ok.png", CX + ww / 4 + 50, int(yc + 45), frame=0)
+    s.sprite("gui", "button_cancel.png", CX + ww / 4 + 100 + ok_w, int(yc + 45), frame=0)
+    return s
+
+
 STRIP_WORDS = ("button", "slider_left", "slider_right", "check")
 
 
@@ -263,6 +336,7 @@ def _is_strip(pack, member):
 
 VIEWS = {
     "view_menu": menu,
+    "view_menu_1920": lambda lib: menu(lib, 1920, 1080),
     "view_play": play,
     "view_settings": settings,
     "view_trophies": trophies,
@@ -270,5 +344,8 @@ VIEWS = {
     "view_win": win,
     "view_help": help_page,
     "view_quit": questions,
+    "view_players": players,
+    "view_name": lambda lib: players(lib, with_dialog=True),
+    "view_difficulty": difficulty,
     "view_strips": strips,
 }

@@ -20,27 +20,29 @@ class Item:
     width: int
     height: int
     draw: Callable
+    frames: int = 1
 
 
-def _buttons(frame_w, frame_h, face, states=widgets.STATES):
-    return frame_w * len(states), frame_h, lambda svg: widgets.strip(svg, frame_w, frame_h, face, states)
+def _strip(pack, member, frame_w, frame_h, face, states=widgets.STATES):
+    def draw(svg):
+        widgets.strip(svg, frame_w, frame_h, face, states)
+
+    return Item(pack, member, frame_w * len(states), frame_h, draw, len(states))
 
 
 def _round(pack, member, frame, base, icon, states=widgets.STATES):
-    w, h, draw = _buttons(frame, frame, widgets.round_face(base, icon), states)
-    return Item(pack, member, w, h, draw)
+    return _strip(pack, member, frame, frame, widgets.round_face(base, icon), states)
 
 
 def _pill(pack, member, frame_w, frame_h, base, icon=None, light=False):
-    w, h, draw = _buttons(frame_w, frame_h, widgets.pill_face(base, icon, light=light))
-    return Item(pack, member, w, h, draw)
+    return _strip(pack, member, frame_w, frame_h, widgets.pill_face(base, icon, light=light))
 
 
 def _menu():
     menu = "menu"
     items = [
         Item(menu, "up_panel.png", 600, 96, lambda s: panels.player_plate(s, 600, 96)),
-        Item(menu, "menu_panel.png", 900, 128, lambda s: panels.menu_tray(s, 900, 128)),
+        Item(menu, "menu_panel.png", 800, 128, lambda s: panels.menu_tray(s, 800, 128)),
         _round(menu, "top_button.png", 92, P.BLUE, "podium"),
         _round(menu, "trophy_button.png", 92, P.BLUE, "cup"),
         _round(menu, "compleate_button.png", 92, P.BLUE, "scores"),
@@ -49,8 +51,8 @@ def _menu():
         _round(menu, "exit_button.png", 92, P.RED, "door"),
         _round(menu, "settings_button.png", 92, P.BLUE, "gear"),
         Item(menu, "Border.png", 32, 512, lambda s: desk.border_strip(s, 32, 512)),
-        Item(menu, "left_corner.png", 320, 280, lambda s: desk.pencils(s, 320, 280)),
-        Item(menu, "right_corner.png", 300, 240, lambda s: desk.flash_drive(s, 300, 240)),
+        Item(menu, "left_corner.png", 180, 300, lambda s: desk.pencils(s, 180, 300)),
+        Item(menu, "right_corner.png", 180, 280, lambda s: desk.flash_drive(s, 180, 280)),
         Item(menu, "white_plain.png", 32, 32, lambda s: paper.plain(s, 32, 32)),
         Item(menu, "QSadow.png", 128, 128, lambda s: paper.soft_shadow(s, 128, 128)),
         _round(menu, "button_trash.png", 64, P.RED, "trash"),
@@ -66,8 +68,7 @@ def _menu():
         items.append(Item(pack, "complit_no_rotation.png", 48, 48, lambda s: decor.emblem_plate(s, 48, "upright")))
     # The book tabs: the current tab is the disabled frame and matches the page paper.
     for pack in (menu, "book"):
-        w, h, draw = _buttons(180, 60, widgets.tab_face(P.TEAL))
-        items.append(Item(pack, "gallery_button.png", w, h, draw))
+        items.append(_strip(pack, "gallery_button.png", 180, 60, widgets.tab_face(P.TEAL)))
     return items
 
 
@@ -100,8 +101,7 @@ def _level():
         items.append(_round(level, member, 100, P.BLUE, icon, SELECTED))
     # Zoom steps of the floating picture; the current one is shown with the fourth frame.
     for step in (1, 2, 3):
-        w, h, draw = _buttons(48, 32, widgets.text_face(P.BLUE, f"\u00d7{step}", 17), SELECTED)
-        items.append(Item(level, f"x{step}_button.png", w, h, draw))
+        items.append(_strip(level, f"x{step}_button.png", 48, 32, widgets.text_face(P.BLUE, f"\u00d7{step}", 17), SELECTED))
     items.append(_round(level, "close_button.png", 32, P.RED, "cross"))
     # The board builds its background and score plate with these packs selected.
     for pack in (level, "gui"):
@@ -130,9 +130,9 @@ def _gui():
         _pill(gui, "button_replay.png", 150, 60, P.GREEN, "replay"),
         _round(gui, "slider_right.png", 40, P.BLUE, "plus"),
         _round(gui, "slider_left.png", 40, P.BLUE, "minus"),
-        Item(gui, "slider_3.png", 128, 32, lambda s: widgets.slider_quarters(s, 32, 32)),
-        Item(gui, "checkbox_button.png", 80, 40, lambda s: widgets.check_box_frames(s, 40)),
-        Item(gui, "check_rotate.png", 96, 48, lambda s: widgets.check_box_frames(s, 48, emblem="rotate")),
+        Item(gui, "slider_3.png", 128, 32, lambda s: widgets.slider_quarters(s, 32, 32), 4),
+        Item(gui, "checkbox_button.png", 80, 40, lambda s: widgets.check_box_frames(s, 40), 2),
+        Item(gui, "check_rotate.png", 96, 48, lambda s: widgets.check_box_frames(s, 48, emblem="rotate"), 2),
         Item(gui, "window_mini.png", 680, 420, lambda s: paper.window(s, 680, 420)),
         Item(gui, "window_standart.png", 800, 600, lambda s: paper.window(s, 800, 600)),
         Item(gui, "trofi_fon.png", 520, 120, lambda s: paper.ribbon(s, 520, 120, band_centre=35, stars=3)),
@@ -141,7 +141,7 @@ def _gui():
         Item(gui, "liderboard_tablica.png", 600, 56, lambda s: paper.table_row(s, 600, 56)),
         Item(gui, "under_table.png", 616, 68, lambda s: paper.table_highlight(s, 616, 68)),
         Item(gui, "players_fon.png", 520, 96, lambda s: paper.ribbon(s, 520, 96, band_centre=53)),
-        Item(gui, "players_stroke.png", 400, 40, lambda s: paper.list_highlight(s, 400, 40)),
+        Item(gui, "players_stroke.png", 380, 40, lambda s: paper.list_highlight(s, 380, 40)),
         Item(gui, "Names_back.jpg", 400, 400, lambda s: paper.list_page(s, 400, 400)),
         Item(gui, "edit_name_box.png", 400, 56, lambda s: paper.text_field(s, 400, 56)),
         Item(gui, "violin.png", 110, 160, lambda s: decor.violin(s, 110, 160)),
@@ -152,7 +152,7 @@ def _gui():
         Item(gui, "ExitQ.png", 150, 150, lambda s: decor.question_badge(s, 150, "door", P.RED)),
         Item(gui, "window_save_fon.png", 150, 150, lambda s: decor.question_badge(s, 150, "save", P.BLUE)),
         Item(gui, "rotation_text.png", 64, 64, lambda s: decor.rotation_caption(s, 64)),
-        Item(gui, "complit_tablica.png", 560, 150, lambda s: paper.ribbon(s, 560, 150, band_centre=40, stars=5)),
+        Item(gui, "complit_tablica.png", 560, 150, lambda s: paper.ribbon(s, 560, 150, band_centre=40, stars=3)),
         Item(gui, "avtor_fon.png", 200, 380, lambda s: decor.night_panel(s, 200, 380)),
         Item(gui, "windows_FAQ_fon2.png", 168, 168, lambda s: decor.help_mouse(s, 168, "left")),
         Item(gui, "windows_FAQ_fon3.png", 168, 168, lambda s: decor.help_mouse(s, 168, "right")),

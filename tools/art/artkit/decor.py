@@ -193,7 +193,7 @@ def _mouse(svg, x, y, s, active):
 
 def help_mouse(svg, size, button):
     """Left: hold and drag a piece. Right: click to turn a piece by a quarter."""
-    svg.add(_mouse(svg, size * 0.04, size * 0.3, size / 170.0, button))
+    svg.add(_mouse(svg, size * 0.04, size * 0.26, size / 220.0, button))
     px, py, ps = size * 0.56, size * 0.08, size * 0.4
     piece_fill = svg.linear([(0, "#6aa0d0"), (1, P.BLUE)])
     if button == "left":

@@ -4,11 +4,16 @@ from . import palette as P
 
 def wood_tile(svg, w, h, planks=4):
     """Seamless planks: stitched grain noise, staggered butt joints inside the tile."""
-    grain = svg.uid("grain")
+    grain, sheen = svg.uid("grain"), svg.uid("sheen")
+    # Dark fine grain and a lighter wide figure, both stitched so the tile repeats without seams.
     svg.define(
         f'<filter id="{grain}" x="0" y="0" width="100%" height="100%" color-interpolation-filters="sRGB">'
-        f'<feTurbulence type="fractalNoise" baseFrequency="{4 / w:.5f} {40 / h:.5f}" numOctaves="3" seed="7" stitchTiles="stitch"/>'
-        f'<feColorMatrix type="matrix" values="0 0 0 0 0.20  0 0 0 0 0.11  0 0 0 0 0.04  1.6 0 0 0 -0.55"/>'
+        f'<feTurbulence type="fractalNoise" baseFrequency="{4 / w:.5f} {64 / h:.5f}" numOctaves="3" seed="7" stitchTiles="stitch"/>'
+        f'<feColorMatrix type="matrix" values="0 0 0 0 0.30  0 0 0 0 0.17  0 0 0 0 0.07  1.1 0 0 0 -0.42"/>'
+        f'<feComposite in2="SourceGraphic" operator="in"/></filter>'
+        f'<filter id="{sheen}" x="0" y="0" width="100%" height="100%" color-interpolation-filters="sRGB">'
+        f'<feTurbulence type="fractalNoise" baseFrequency="{2 / w:.5f} {16 / h:.5f}" numOctaves="2" seed="11" stitchTiles="stitch"/>'
+        f'<feColorMatrix type="matrix" values="0 0 0 0 0.85  0 0 0 0 0.62  0 0 0 0 0.38  1.0 0 0 0 -0.5"/>'
         f'<feComposite in2="SourceGraphic" operator="in"/></filter>'
     )
     tones = [P.WOOD_MID, P.mix(P.WOOD_MID, P.WOOD_LIGHT, 0.45), P.mix(P.WOOD_MID, P.WOOD_DARK, 0.25), P.mix(P.WOOD_MID, P.WOOD_LIGHT, 0.2)]
@@ -23,6 +28,7 @@ def wood_tile(svg, w, h, planks=4):
         jx = joints[i % len(joints)] * w
         # The part right of the joint is a different board: a slightly other tone.
         svg.add(f'<rect x="{jx}" y="{y}" width="{w - jx}" height="{ph}" fill="{P.darken(tone, 0.05)}" opacity="0.6"/>')
+    svg.add(f'<rect width="{w}" height="{h}" fill="#ffffff" filter="url(#{sheen})"/>')
     svg.add(f'<rect width="{w}" height="{h}" fill="#ffffff" filter="url(#{grain})"/>')
     for i in range(planks):
         y = i * ph
@@ -64,22 +70,22 @@ def pencil(svg, x, y, length, angle, colour, width=20):
 
 
 def pencils(svg, w, h):
-    pencil(svg, -30, h - 40, w * 0.95, -28, "#e9b83a")
-    pencil(svg, -10, h - 10, w * 0.85, -40, "#3b78a6")
-    pencil(svg, 30, h + 5, w * 0.7, -58, "#c4503b")
-    # A small eraser lying in front.
+    """Pencils leaning into the lower-left corner: most of them lies in the margin left of the book."""
+    pencil(svg, w * 0.05, h + 10, h * 0.95, -78, "#e9b83a")
+    pencil(svg, w * 0.22, h + 20, h * 0.88, -86, "#3b78a6")
+    pencil(svg, w * 0.02, h * 0.86, h * 0.62, -60, "#c4503b")
     svg.add(
-        f'<g transform="translate({w * 0.62} {h - 42}) rotate(-12)" filter="url(#shadow)">'
-        f'<rect x="-26" y="-14" width="52" height="28" rx="5" fill="#f2f2ee"/>'
-        f'<rect x="-26" y="-14" width="22" height="28" rx="5" fill="#5a8fd0"/></g>'
+        f'<g transform="translate({w * 0.32} {h - 30}) rotate(-8)" filter="url(#shadow)">'
+        f'<rect x="-24" y="-13" width="48" height="26" rx="5" fill="#f2f2ee"/>'
+        f'<rect x="-24" y="-13" width="20" height="26" rx="5" fill="#5a8fd0"/></g>'
     )
 
 
 def flash_drive(svg, w, h):
-    """A flash drive and a paper clip lying in the lower-right corner."""
+    """A flash drive and a paper clip in the lower-right corner, in the margin right of the book."""
     body = svg.linear([(0, "#4d8fd0"), (0.5, "#2f6aa8"), (1, "#1f4f80")])
     svg.add(
-        f'<g transform="translate({w * 0.52} {h * 0.6}) rotate(-28)">'
+        f'<g transform="translate({w * 0.62} {h * 0.62}) rotate(-72)">'
         f'<g filter="url(#shadow-soft)"><rect x="-95" y="-30" width="160" height="60" rx="14" fill="#1f4f80"/></g>'
         f'<rect x="-95" y="-30" width="160" height="60" rx="14" fill="{body}"/>'
         f'<rect x="-88" y="-24" width="146" height="18" rx="9" fill="url(#gloss)"/>'
@@ -91,6 +97,6 @@ def flash_drive(svg, w, h):
         f"</g>"
     )
     svg.add(
-        f'<g transform="translate({w * 0.3} {h * 0.82}) rotate(18)" filter="url(#shadow)">'
+        f'<g transform="translate({w * 0.2} {h * 0.9}) rotate(-35)" filter="url(#shadow)">'
         f'<path d="M0 0 H48 A10 10 0 0 1 48 20 H6 A6 6 0 0 1 6 8 H44" fill="none" stroke="#b9c0c8" stroke-width="4" stroke-linecap="round"/></g>'
     )

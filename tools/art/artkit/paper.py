@@ -75,17 +75,17 @@ def table_highlight(svg, w, h):
     svg.add(f'<rect x="6" y="6" width="{w - 12}" height="{h - 12}" rx="{h * 0.28}" fill="{P.GOLD_LIGHT}" opacity="0.6"/>')
 
 
-def list_page(svg, w, h, rows=10):
-    """The opaque list background of the player window: lined paper."""
+def list_page(svg, w, h, first_rule=55, pitch=40):
+    """The opaque list background of the player window: lined paper whose rules fall between the
+    rows the list box draws (rows every 40 pixels, centred 35 pixels below the top)."""
     svg.add(f'<rect width="{w}" height="{h}" fill="{P.mix(P.PAPER_SHADE, P.WOOD_LIGHT, 0.25)}"/>')
     svg.add(f'<rect x="6" y="6" width="{w - 12}" height="{h - 12}" rx="10" fill="{P.lighten(P.PAPER, 0.35)}"/>')
     svg.add(f'<rect x="6" y="6" width="{w - 12}" height="{h - 12}" rx="10" fill="#ffffff" filter="url(#grain)" opacity="0.6"/>')
-    pitch = (h - 40) / rows
-    for i in range(rows + 1):
-        y = 20 + pitch * i + pitch * 0.5
-        if y < h - 14:
-            svg.add(f'<path d="M16 {y:.1f} H{w - 16}" stroke="{P.BLUE}" stroke-opacity="0.22" stroke-width="1.5"/>')
-    svg.add(f'<path d="M70 12 V{h - 12}" stroke="{P.RED}" stroke-opacity="0.35" stroke-width="1.5"/>')
+    y = first_rule
+    while y < h - 14:
+        svg.add(f'<path d="M16 {y} H{w - 16}" stroke="{P.BLUE}" stroke-opacity="0.22" stroke-width="1.5"/>')
+        y += pitch
+    svg.add(f'<path d="M72 12 V{h - 12}" stroke="{P.RED}" stroke-opacity="0.35" stroke-width="1.5"/>')
 
 
 def list_highlight(svg, w, h):
