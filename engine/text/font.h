@@ -66,8 +66,6 @@ class WFONT {
     static constexpr int kWideBufferSize = 765;
 
   private:
-    void ReadDescription(const char* description, const char** page_file);
-
     int size_ = 0;  // nominal size, also the line height
     int glyph_count_ = 0;
     WSPRITE* page_ = nullptr;  // owned; retargeted to each glyph as it is drawn

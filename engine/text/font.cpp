@@ -1,0 +1,195 @@
+// WFONT: reading a BMFont XML description and laying text out glyph by glyph; see font.h.
+#include "engine/text/font.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <pugixml.hpp>
+#include <string>
+
+#include "engine/resources/xml_tables.h"
+#include "engine/ui/sprite.h"
+
+namespace {
+
+constexpr int kPageBlend = 1;
+constexpr int kPageLayer = 100;
+
+float Fraction(int pixels, int page_size) {
+    return page_size > 0 ? static_cast<float>(pixels) / static_cast<float>(page_size) : 0.0f;
+}
+
+}  // namespace
+
+WFONT::WFONT(const char* description, int flag) {
+    pugi::xml_document document;
+    ParseXmlFile(document, description ? description : "");
+    const pugi::xml_node root = document.document_element();
+    // Some exporters write a negative size to mean "match the character height".
+    size_ = std::abs(FirstElement(root).attribute("size").as_int());
+    spacing = size_ / 4;
+    const std::string page_file = FirstElement(root.child("pages")).attribute("file").value();
+
+    page_ = new WSPRITE(page_file.c_str(), flag != 0);
+    page_->SetBlend(kPageBlend);
+    page_->quad.depth = kPageLayer;
+    page_->SetCentre(0, 0);
+    const int page_width = page_->GetWidth();
+    const int page_height = page_->GetHeight();
+
+    const pugi::xml_node chars = root.child("chars");
+    for (pugi::xml_node record = FirstElement(chars); record;
+         record = record.next_sibling("char")) {
+        WFONT_CHAR glyph;
+        glyph.id = record.attribute("id").as_int();
+        const int x = record.attribute("x").as_int();
+        const int y = record.attribute("y").as_int();
+        glyph.width = record.attribute("width").as_int();
+        glyph.height = record.attribute("height").as_int();
+        glyph.xoffset = record.attribute("xoffset").as_int();
+        glyph.yoffset = record.attribute("yoffset").as_int();
+        glyph.left = Fraction(x, page_width);
+        glyph.top = Fraction(y, page_height);
+        glyph.right = Fraction(x + glyph.width, page_width);
+        glyph.bottom = Fraction(y + glyph.height, page_height);
+        glyphs_.emplace(glyph.id, glyph);
+        ++glyph_count_;
+    }
+}
+
+WFONT::~WFONT() {
+    delete page_;
+}
+
+const WFONT_CHAR* WFONT::Glyph(int code) const {
+    const auto found = glyphs_.find(code);
+    return found == glyphs_.end() ? nullptr : &found->second;
+}
+
+int WFONT::DrawChar(int code, int x, int y) {
+    const WFONT_CHAR* glyph = Glyph(code);
+    if (!glyph) {
+        return 0;
+    }
+    page_->SetPosition(x, y + glyph->yoffset);
+    page_->SetUV(glyph->left, glyph->top, glyph->right, glyph->bottom);
+    page_->SetSize(glyph->width, glyph->height);
+    page_->Draw(0);
+    return glyph->width;
+}
+
+void WFONT::DrawText(int x, int y, const char* text) {
+    DrawWide(x, y, pugi::as_wide(text ? text : "").c_str());
+}
+
+void WFONT::DrawWide(int x, int y, const wchar_t* text) {
+    if (!text) {
+        align = 1;
+        return;
+    }
+    const float sx = page_->scale.x;
+    const float sy = page_->scale.y;
+    const float line_height = static_cast<float>(size_);
+    const int first_line = LineWidth(text);
+    // Offsets come from the first line alone; later lines start at the same x.
+    int dx = 0;
+    int dy = 0;
+    switch (align) {
+        case 0:
+            dy = static_cast<int>(sy * line_height * 0.5f);
+            dx = static_cast<int>(sx * static_cast<float>(first_line / 2));
+            break;
+        case 2:
+            dy = static_cast<int>(sy);
+            dx = first_line;
+            break;
+        case 4:
+            dy = static_cast<int>(sy * line_height);
+            dx = first_line;
+            break;
+        case 7:
+            dy = static_cast<int>(sy * line_height * 0.5f);
+            break;
+        case 8:
+            dy = static_cast<int>(sy * line_height * 0.5f);
+            dx = first_line;
+            break;
+        default:
+            break;
+    }
+    int line = 0;
+    int column = 0;
+    for (const wchar_t* c = text; *c; ++c) {
+        if (*c == L'\n') {
+            ++line;
+            column = 0;
+            continue;
+        }
+        const int draw_x =
+            static_cast<int>(sx * static_cast<float>(column) + static_cast<float>(x - dx));
+        const int draw_y = static_cast<int>(sy * (line_height * static_cast<float>(line)) +
+                                            static_cast<float>(y - dy));
+        column += spacing + DrawChar(static_cast<int>(*c), draw_x, draw_y);
+    }
+    align = 1;
+}
+
+void WFONT::Printf(int x, int y, const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(narrow_buffer_, sizeof(narrow_buffer_), format, arguments);
+    va_end(arguments);
+    DrawText(x, y, narrow_buffer_);
+}
+
+void WFONT::PrintfWide(int x, int y, const wchar_t* format, ...) {
+    wide_buffer_[0] = L'\0';
+    va_list arguments;
+    va_start(arguments, format);
+    std::vswprintf(wide_buffer_, kWideBufferSize, format, arguments);
+    va_end(arguments);
+    wide_buffer_[kWideBufferSize - 1] = L'\0';
+    DrawWide(x, y, wide_buffer_);
+}
+
+int WFONT::TextWidth(const char* text) const {
+    return LineWidth(pugi::as_wide(text ? text : "").c_str());
+}
+
+int WFONT::LineWidth(const wchar_t* text) const {
+    int width = 0;
+    for (const wchar_t* c = text; c && *c && *c != L'\n'; ++c) {
+        width += GlyphWidth(static_cast<int>(*c)) + spacing;
+    }
+    return width;
+}
+
+int WFONT::TextHeight(const char* text) const {
+    int lines = 1;
+    for (const char* c = text; c && *c; ++c) {
+        lines += *c == '\n' ? 1 : 0;
+    }
+    return size_ * lines;
+}
+
+int WFONT::GlyphWidth(int code) const {
+    const WFONT_CHAR* glyph = Glyph(code);
+    return glyph ? glyph->width : 0;
+}
+
+void WFONT::SetColour(uint32_t argb) {
+    page_->SetColour(argb);
+}
+
+uint32_t WFONT::GetColour() const {
+    return page_->GetColour();
+}
+
+void WFONT::SetScale(float scale) {
+    page_->scale = {scale, scale};
+}
+
+float WFONT::GetScale() const {
+    return page_->scale.x;
+}
