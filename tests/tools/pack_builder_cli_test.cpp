@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,11 @@ std::string Quoted(const std::string& text) {
     return "'" + text + "'";
 }
 
+// The build tree's program: the test runs from <build>/tests/test_tools.
 std::string Program() {
-    const char* binary = std::getenv("PD_BINARY_DIR");
-    return std::string(binary ? binary : ".") + "/tools/pack_builder/pack_builder";
+    const std::filesystem::path build =
+        std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
+    return (build / "tools/pack_builder/pack_builder").string();
 }
 
 int RunBuilder(const std::string& arguments) {
