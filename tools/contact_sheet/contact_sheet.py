@@ -28,7 +28,8 @@ def sheet(lib):
     for i, (pack, member) in enumerate(keys):
         x, y = (i % COLUMNS) * CELL_W + 8, (i // COLUMNS) * CELL_H + 44
         w, h = lib.size(pack, member)
-        scale = min(1.0, THUMB_W / w, THUMB_H / h)
+        # Small images are shown enlarged (at most twice) so that their detail can be judged.
+        scale = min(2.0 if max(w, h) <= 64 else 1.0, THUMB_W / w, THUMB_H / h)
         s.body.append(f'<rect x="{x}" y="{y}" width="{THUMB_W}" height="{THUMB_H}" fill="url(#checker)"/>')
         s.sprite(pack, member, x + THUMB_W / 2, y + THUMB_H / 2, size=(w * scale, h * scale))
         s.label(x, y + THUMB_H + 15, f"{pack}/{member}", 11, "#ffffff")

@@ -334,7 +334,36 @@ def _is_strip(pack, member):
     return any(word in member for word in STRIP_WORDS)
 
 
+def loading(lib):
+    """The loading screen: the floor, the loading card and the percentage under its centre."""
+    s = Scene(lib, W, H)
+    s.tiled("menu", "lenolium.jpg", 0, 0, W, H)
+    s.sprite("loading", "loadwin.png", CX, CY)
+    s.label(CX - 10, CY + 130 + 11, "42%", 30, INK, "middle", "bold")
+    return s
+
+
+def pocket_closed(lib):
+    """The board with the pocket closed: only its corner shows, behind its button."""
+    s = Scene(lib, W // 2, H // 2)
+    s.sprite("level", "window_standart_2_2.png", W // 4, H // 4, size=(W // 2, H // 2))
+    s.rect(0, 0, W // 2, H // 2, "#d4ffc3")
+    s.body[-1] = s.body[-1].replace("/>", ' style="mix-blend-mode:multiply"/>')
+    pw, ph = int(W * 0.6), int(H * 0.6)
+    cw, chh = lib.size("pocket", "pocket2-2.png")
+    sx, sy = 20, 20
+    s.sprite("menu", "QSadow.png", cw + sx + 20, chh + sy + 20, anchor="bottom-right", size=(pw + 10, ph + 10))
+    s.sprite("pocket", "pocket2-2.png", sx, sy, anchor="top-left")
+    s.sprite("pocket", "pocket1-2.png", sx - (pw - cw), sy, anchor="top-left", size=(pw - cw, lib.size("pocket", "pocket1-2.png")[1]))
+    s.sprite("pocket", "pocket2-1.png", sx, sy - (ph - chh), anchor="top-left", size=(lib.size("pocket", "pocket2-1.png")[0], ph - chh))
+    bw, bh = lib.size("pocket", "button_pocket.png")
+    s.sprite("pocket", "button_pocket.png", bw / 8, bh / 2, frame=1)
+    return s
+
+
 VIEWS = {
+    "view_loading": loading,
+    "view_pocket_closed": pocket_closed,
     "view_menu": menu,
     "view_menu_1920": lambda lib: menu(lib, 1920, 1080),
     "view_play": play,

@@ -64,8 +64,8 @@ def _menu():
     ]
     # The loading thread makes the label icons with the menu pack selected; the win dialog shares them.
     for pack in (menu, "gui"):
-        items.append(Item(pack, "complit_rotation.png", 48, 48, lambda s: decor.emblem_plate(s, 48, "rotate")))
-        items.append(Item(pack, "complit_no_rotation.png", 48, 48, lambda s: decor.emblem_plate(s, 48, "upright")))
+        items.append(Item(pack, "complit_rotation.png", 48, 48, lambda s: decor.label_badge(s, 48, "rotate", P.BLUE)))
+        items.append(Item(pack, "complit_no_rotation.png", 48, 48, lambda s: decor.label_badge(s, 48, "upright", P.INK_SOFT)))
     # The book tabs: the current tab is the disabled frame and matches the page paper.
     for pack in (menu, "book"):
         items.append(_strip(pack, "gallery_button.png", 180, 60, widgets.tab_face(P.TEAL)))

@@ -120,10 +120,13 @@ def save_icon(c, bg):
 icons.GLYPHS["save"] = save_icon
 
 
-def emblem_plate(svg, size, icon, colour=P.CREAM):
-    """An icon with a soft dark rim, legible on the dark label plates and on paper alike."""
-    m = size * 0.06
-    svg.add(f'<g filter="url(#shadow-low)">{icons.glyph(icon, colour, P.INK, m, m, size - 2 * m)}</g>')
+def label_badge(svg, size, icon, colour):
+    """A small disc with a cream icon: legible on the dark label plates and on window paper alike."""
+    c = size / 2.0
+    fill = svg.radial([(0, P.lighten(colour, 0.3)), (1, P.darken(colour, 0.2))], cx=0.45, cy=0.35)
+    svg.add(f'<g filter="url(#shadow-low)"><circle cx="{c}" cy="{c}" r="{c - 2}" fill="{P.CREAM}"/></g>')
+    svg.add(f'<circle cx="{c}" cy="{c}" r="{c - 4}" fill="{fill}"/>')
+    svg.add(icons.glyph(icon, P.CREAM, colour, size * 0.17, size * 0.17, size * 0.66))
 
 
 def rotation_caption(svg, size):
