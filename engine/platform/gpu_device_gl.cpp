@@ -27,8 +27,10 @@ void main() {
     gl_Position = u_projection * eye;
     // Both targets keep row 0 at the top, like the textures uploaded into them.
     gl_Position.y = -gl_Position.y;
-    // Point scaling with factors A = B = 0, C = 1: viewport height * size / eye distance.
-    gl_PointSize = u_point_scaling ? u_point_size / max(length(eye.xyz), 0.001) : u_point_size;
+    // Point scaling with factors A = B = 0, C = 1: viewport height * size / eye distance,
+    // clamped to the classic default maximum of 64 pixels.
+    float size = u_point_scaling ? u_point_size / max(length(eye.xyz), 0.001) : u_point_size;
+    gl_PointSize = min(size, 64.0);
     v_colour = a_colour;
     v_uv = a_uv;
 }
@@ -197,7 +199,7 @@ bool GlDevice::Init() {
     glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glBindSampler(0, sampler_);
-    SetFiltering(true);
+    SetFiltering(false);
 
     const uint32_t white = 0xFFFFFFFF;
     white_texture_ = UploadTexture(0, 1, 1, &white);

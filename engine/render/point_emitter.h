@@ -16,8 +16,9 @@ struct WPOINT_PARTICLE {
     WPOINT_PARTICLE* next = nullptr;
 };
 
-// What DrawPoints reads from an emitter. The drawn sprite is point_size * multiplier eye-space
-// units wide, which is about 1.3 * viewport height * point_size * multiplier / 1000 pixels.
+// What DrawPoints reads from an emitter. A sprite is point_size * multiplier eye-space units
+// wide: viewport height * point_size * multiplier / eye distance pixels, where the eye distance
+// is about 1.2 times the viewport height (more towards the screen corners); at most 64 pixels.
 struct WPOINT_EMITTER {
     float point_size = 0.15f;
     int32_t multiplier = 1;

@@ -63,6 +63,7 @@ int WRENDER::Create(void* window) {
     scene_texture_.width = bb_width_;
     scene_texture_.height = bb_height_;
     gpu_->ResizeTargets(bb_width_, bb_height_, multisample_ == 1 ? 4 : 0);
+    gpu_->SetFiltering(smooth_);
     SetupTransforms();
     blend_mode_ = 8;
     frame_state_ = 0;

@@ -196,7 +196,7 @@ class WRENDER {
     int bb_width_ = 0;
     int bb_height_ = 0;
     bool full_screen_ = false;
-    bool smooth_ = true;
+    bool smooth_ = false;  // nearest filtering until the game asks for smooth
     WCAMERA camera_;
     bool recording_ = false;
     std::vector<WRECORDED_DRAW> recorded_;

@@ -224,6 +224,50 @@ TEST_F(GlPixelTest, PointSpritesDrawInBatchesOfFiveHundred) {
     EXPECT_EQ(Pixel(400, 312), 0xFF000000u);
 }
 
+TEST_F(GlPixelTest, PointSpritesAreAtMostSixtyFourPixels) {
+    Mode(800, 600, 800, 600);
+    render_.SetClearColor(0xFF000000);
+    WPOINT_PARTICLE particle{true, 400, 300, 0, 0xFFFFFFFF, nullptr};
+    WPOINT_EMITTER emitter;
+    emitter.texture = render_.GetDefaultTexture();
+    emitter.point_size = 10.0f;
+    emitter.multiplier = 100;
+    emitter.head = &particle;
+    Frame([&] { render_.DrawPoints(emitter); });
+    Read();
+    render_.Present();
+    EXPECT_EQ(Pixel(369, 300), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(430, 331), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(366, 300), 0xFF000000u);
+    EXPECT_EQ(Pixel(400, 334), 0xFF000000u);
+}
+
+// A black | white texture stretched 32 times: nearest keeps pixel 24 black, linear mixes in
+// a quarter of the white neighbour. Letter-boxing forces smooth filtering.
+TEST_F(GlPixelTest, FilteringIsNearestUntilSmoothOrLetterBoxed) {
+    struct {
+        int logical_width, logical_height;
+        bool smooth;
+        int expected_level;
+    } cases[] = {{64, 64, false, 0}, {64, 64, true, 68}, {32, 32, false, 68}};
+    for (const auto& c : cases) {
+        Mode(64, 64, c.logical_width, c.logical_height);
+        render_.SetFiltering(c.smooth);
+        WTEXTURE* texture = render_.CreateTexture(2, 1);
+        texture->texels = {0xFF000000, 0xFFFFFFFF};
+        float scale = 64.0f / float(c.logical_width);
+        Frame([] {});
+        // Drawn on the back buffer with the letter-box transform: 64 pixels wide either way.
+        WQUAD q = Rectangle(64.0f / scale, 8, texture, 0xFFFFFFFF, 0);
+        render_.DrawQuad(q, 0, 0, 1, 1, 0, 0, 0);
+        Read();
+        render_.Present();
+        EXPECT_NEAR(RgbOf(Pixel(24, 2)).r, c.expected_level, 3)
+            << c.logical_width << " smooth " << c.smooth;
+        render_.ReleaseTexture(texture);
+    }
+}
+
 TEST_F(GlPixelTest, SceneTextureHoldsTheSceneForLaterSampling) {
     Mode(64, 64, 64, 64);
     render_.SetClearColor(0xFF000000);
