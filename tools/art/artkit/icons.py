@@ -260,10 +260,11 @@ def grid(c, bg):
 
 
 def stack(c, bg):
-    out = []
-    for i, (x, y, a) in enumerate(((8, 40, -12), (30, 30, 8), (20, 6, -4))):
-        out.append(f'<g transform="translate({x} {y}) rotate({a} 31 31) scale(0.62)"><path d="{PIECE_PATH}" fill="{c}" stroke="{bg}" stroke-width="5"/></g>')
-    return "".join(out)
+    """Two pieces, one laid over the other."""
+    return (
+        f'<g transform="translate(2 26) rotate(-14 50 50) scale(0.7)"><path d="{PIECE_PATH}" fill="{c}" opacity="0.7"/></g>'
+        f'<g transform="translate(30 6) rotate(10 50 50) scale(0.7)"><path d="{PIECE_PATH}" fill="{c}" stroke="{bg}" stroke-width="6"/></g>'
+    )
 
 
 def calendar(c, bg):

@@ -28,9 +28,11 @@ def medal(svg, size, emblem, ribbon, level):
     svg.add(f'<g filter="url(#shadow)"><circle cx="{cx}" cy="{cy}" r="{r}" fill="{dark}"/></g>')
     svg.add(f'<circle cx="{cx}" cy="{cy}" r="{r - 3 * s}" fill="{disc}"/>')
     svg.add(f'<circle cx="{cx}" cy="{cy}" r="{r - 8 * s}" fill="none" stroke="{dark}" stroke-width="{1.5 * s}" opacity="0.7"/>')
-    glyph_size = r * 1.05
-    svg.add(f'<g opacity="0.5">{icons.glyph(emblem, dark, base, cx - glyph_size / 2, cy - glyph_size / 2 + 1.5 * s, glyph_size)}</g>')
-    svg.add(icons.glyph(emblem, P.lighten(light, 0.3), base, cx - glyph_size / 2, cy - glyph_size / 2, glyph_size))
+    # The emblem is engraved: a light lower edge under a dark face.
+    glyph_size = r * 1.15
+    gx, gy = cx - glyph_size / 2, cy - glyph_size / 2 - 2 * s
+    svg.add(icons.glyph(emblem, P.lighten(light, 0.4), base, gx, gy + 1.6 * s, glyph_size))
+    svg.add(icons.glyph(emblem, P.darken(dark, 0.15), base, gx, gy, glyph_size))
     svg.add(f'<ellipse cx="{cx - r * 0.25}" cy="{cy - r * 0.5}" rx="{r * 0.45}" ry="{r * 0.22}" fill="url(#gloss)" transform="rotate(-20 {cx} {cy})"/>')
     for i in range(level):
         a = math.radians(90 + (i - (level - 1) / 2.0) * 17)
