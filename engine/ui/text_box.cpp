@@ -115,8 +115,10 @@ int WTEXTBOX::Edit() {
     }
     const char16_t* chars = input_->GetChars();
     const std::wstring typed = chars != nullptr ? WideFromUnits(chars) : std::wstring();
+    if (typed.empty()) {
+        return kNothing;  // a key that types nothing (arrows, Shift, ...)
+    }
     const int typed_length = static_cast<int>(typed.size());
-    // An empty text counts as refused: it occurs in every string.
     if (length < max_length_ && length + typed_length < max_length_ &&
         kRefused.find(typed) == std::wstring::npos) {
         text_.insert(static_cast<size_t>(caret_), typed);

@@ -15,6 +15,7 @@
 #include "engine/platform/png_writer.h"
 #include "engine/render/render_device.h"
 #include "engine/text/font.h"
+#include "engine/ui/sprite.h"
 
 class UiTest : public ::testing::Test {
   protected:
