@@ -53,17 +53,21 @@ def main():
     sources = render_all()
     if len({path for path, _ in sources}) != len(sources):
         sys.exit("duplicate pack/member in the catalogue")
+    wanted = {path for path, _ in sources}
     if not args.only:
         # Sources of images that left the catalogue must not linger and be rendered.
         for old in args.out.glob("*/*.svg"):
-            old.unlink()
+            if old.relative_to(args.out) not in wanted:
+                old.unlink()
+    written = 0
     for path, text in sources:
-        if args.only and args.only not in path.name:
-            continue
         target = args.out / path
+        if (args.only and args.only not in path.name) or (target.is_file() and target.read_text(encoding="utf-8") == text):
+            continue  # an unchanged source keeps its time stamp, so the build renders only what changed
         target.parent.mkdir(parents=True, exist_ok=True)
         target.write_text(text, encoding="utf-8")
-    print(f"wrote {len(sources)} sources to {args.out}")
+        written += 1
+    print(f"{len(sources)} sources in {args.out}, {written} rewritten")
 
 
 if __name__ == "__main__":
