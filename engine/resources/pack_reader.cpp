@@ -1,6 +1,5 @@
 // WFILE_SYSTEM's pack half: members read whole, by exact name, from zip packs.
 #include <minizip/unzip.h>
-#include <zlib.h>
 
 #include <cstring>
 #include <memory>
@@ -78,7 +77,8 @@ int WFILE_SYSTEM::ReadMember(const char* password) {
     if (!inflater.Acceptable()) {
         return -1;
     }
-    // Raw: the stored bytes, still encrypted and compressed; the inflater undoes both.
+    // Raw: the stored bytes, still encrypted and compressed. The system minizip is built without
+    // decryption (unzOpenCurrentFilePassword refuses every password), so the inflater undoes both.
     int method = 0;
     int level = 0;
     if (unzOpenCurrentFile2(Archive(archive), &method, &level, 1) != UNZ_OK) {
