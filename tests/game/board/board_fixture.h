@@ -101,18 +101,21 @@ class BoardTest : public ::testing::Test {
     }
 
     void MoveMouse(int x, int y) { input->SetPosition(x, y); }
-    // Press, one held frame at the destination, release: the drop's result.
-    int Drag(int from_x, int from_y, int to_x, int to_y, float release_step = kStep) {
+    // Press, one held frame at the destination, release: the drop's result. quiet_time >= 0
+    // sets the seconds since the last join as the release frame starts.
+    int Drag(int from_x, int from_y, int to_x, int to_y, float quiet_time = -1.0f) {
         MoveMouse(from_x, from_y);
         input->SetButton(WINPUT::kLeft, true);
         Frame();
         MoveMouse(to_x, to_y);
         Frame();
         input->SetButton(WINPUT::kLeft, false);
-        return Frame(release_step);
+        if (quiet_time >= 0.0f)
+            board->regT = quiet_time;
+        return Frame();
     }
-    int DragPiece(PUZZLE_PIECE& p, int to_x, int to_y, float release_step = kStep) {
-        return Drag(static_cast<int>(p.X()), static_cast<int>(p.Y()), to_x, to_y, release_step);
+    int DragPiece(PUZZLE_PIECE& p, int to_x, int to_y, float quiet_time = -1.0f) {
+        return Drag(static_cast<int>(p.X()), static_cast<int>(p.Y()), to_x, to_y, quiet_time);
     }
     int RightClick(int x, int y) {
         MoveMouse(x, y);
