@@ -41,7 +41,9 @@ class GpuDevice {
     virtual void ResizeTargets(int width, int height, int samples) = 0;
     // Starts drawing into target and clears it to the ARGB colour.
     virtual void BeginTarget(GpuTarget target, uint32_t clear_argb) = 0;
-    // Row-vector matrices (v' = v × M): world × view, and the projection.
+    // The three state setters only record; the next draw applies them. They make no GL call,
+    // so they are safe on a thread that has no context. Row-vector matrices (v' = v × M):
+    // world × view, and the projection.
     virtual void SetTransforms(const float world_view[16], const float projection[16]) = 0;
     virtual void SetBlendState(const GpuBlendState& state) = 0;
     virtual void SetFiltering(bool smooth) = 0;

@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <epoxy/gl.h>
 
+#include <algorithm>
 #include <cstddef>
 
 #include "engine/platform/gpu_device.h"
@@ -121,6 +122,9 @@ class GlDevice final : public GpuDevice {
     // The single-sample back buffer, resolving the multisampled one first.
     GLuint ResolvedBackBuffer();
     void UploadVertices(const GpuVertex* vertices, int count);
+    // The state setters only record: GL is touched by draws alone, which run on the thread
+    // that owns the context, while the setters may also be reached from the loading thread.
+    void ApplyState();
 
     SDL_Window* window_;
     GLuint program_ = 0;
@@ -135,6 +139,10 @@ class GlDevice final : public GpuDevice {
     GLuint resolve_fbo_ = 0, resolve_colour_ = 0;  // only with multisampling
     int width_ = 0, height_ = 0;
     GpuBlendState blend_;
+    bool smooth_ = false;
+    float world_view_[16] = {};
+    float projection_[16] = {};
+    bool blend_dirty_ = true, filter_dirty_ = true, transforms_dirty_ = true;
     int draw_calls_ = 0;
 };
 
@@ -199,7 +207,6 @@ bool GlDevice::Init() {
     glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glBindSampler(0, sampler_);
-    SetFiltering(false);
 
     const uint32_t white = 0xFFFFFFFF;
     white_texture_ = UploadTexture(0, 1, 1, &white);
@@ -209,7 +216,7 @@ bool GlDevice::Init() {
     glPointParameteri(GL_POINT_SPRITE_COORD_ORIGIN, GL_LOWER_LEFT);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
-    SetBlendState(GpuBlendState{});
+    ApplyState();
     return glGetError() == GL_NO_ERROR;
 }
 
@@ -259,27 +266,45 @@ void GlDevice::BeginTarget(GpuTarget target, uint32_t clear_argb) {
 }
 
 void GlDevice::SetTransforms(const float world_view[16], const float projection[16]) {
-    glUniformMatrix4fv(u_world_view_, 1, GL_FALSE, world_view);
-    glUniformMatrix4fv(u_projection_, 1, GL_FALSE, projection);
+    std::copy(world_view, world_view + 16, world_view_);
+    std::copy(projection, projection + 16, projection_);
+    transforms_dirty_ = true;
 }
 
 void GlDevice::SetBlendState(const GpuBlendState& state) {
     blend_ = state;
-    if (state.blending) {
-        glEnable(GL_BLEND);
-    } else {
-        glDisable(GL_BLEND);
-    }
-    glBlendFunc(GL_SRC_ALPHA, state.additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
-    glUniform1i(u_colour_add_, state.colour_add ? 1 : 0);
+    blend_dirty_ = true;
 }
 
-// Plain linear filtering: every texture has one level and 2D quads have an isotropic
-// footprint, and anisotropic sampling only blurs the 1:1 scene copy on some drivers.
 void GlDevice::SetFiltering(bool smooth) {
-    GLint filter = smooth ? GL_LINEAR : GL_NEAREST;
-    glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, filter);
-    glSamplerParameteri(sampler_, GL_TEXTURE_MAG_FILTER, filter);
+    smooth_ = smooth;
+    filter_dirty_ = true;
+}
+
+void GlDevice::ApplyState() {
+    if (transforms_dirty_) {
+        glUniformMatrix4fv(u_world_view_, 1, GL_FALSE, world_view_);
+        glUniformMatrix4fv(u_projection_, 1, GL_FALSE, projection_);
+        transforms_dirty_ = false;
+    }
+    if (blend_dirty_) {
+        if (blend_.blending) {
+            glEnable(GL_BLEND);
+        } else {
+            glDisable(GL_BLEND);
+        }
+        glBlendFunc(GL_SRC_ALPHA, blend_.additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+        glUniform1i(u_colour_add_, blend_.colour_add ? 1 : 0);
+        blend_dirty_ = false;
+    }
+    if (filter_dirty_) {
+        // Plain linear: every texture has one level, 2D quads have an isotropic footprint, and
+        // anisotropic sampling only blurs the 1:1 scene copy on some drivers.
+        GLint filter = smooth_ ? GL_LINEAR : GL_NEAREST;
+        glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, filter);
+        glSamplerParameteri(sampler_, GL_TEXTURE_MAG_FILTER, filter);
+        filter_dirty_ = false;
+    }
 }
 
 unsigned int GlDevice::UploadTexture(unsigned int handle, int width, int height,
@@ -308,6 +333,7 @@ void GlDevice::BindTexture(unsigned int handle) {
 }
 
 void GlDevice::UploadVertices(const GpuVertex* vertices, int count) {
+    ApplyState();
     glBindVertexArray(quad_vao_);
     glBindBuffer(GL_ARRAY_BUFFER, quad_buffer_);
     // A fresh store each time: the driver never waits for the previous draw.
@@ -328,6 +354,7 @@ void GlDevice::DrawLines(const GpuVertex* vertices, int count) {
 }
 
 void GlDevice::DrawPoints(const GpuPointVertex* points, int count, float size) {
+    ApplyState();
     glBindVertexArray(point_vao_);
     glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(count * sizeof(GpuPointVertex)), points,
