@@ -21,11 +21,22 @@ def render_all():
     return out
 
 
+def image_table():
+    """The Markdown table of every image that the art README carries."""
+    rows = ["| pack | member | pixels | frames |", "|---|---|---|---|"]
+    for item in sorted(catalogue.items(), key=lambda i: (i.pack, i.member.lower())):
+        rows.append(f"| {item.pack} | {item.member} | {item.width}x{item.height} | {item.frames} |")
+    return "\n".join(rows) + "\n"
+
+
 def check(folder):
     """0 when the committed sources are exactly what the templates write, else 1 with a list."""
     wanted = dict(render_all())
     stale = [str(p) for p, text in wanted.items() if not (folder / p).is_file() or (folder / p).read_text(encoding="utf-8") != text]
     extra = [str(p.relative_to(folder)) for p in folder.glob("*/*.svg") if p.relative_to(folder) not in wanted]
+    readme = folder / "README.md"
+    if not readme.is_file() or image_table() not in readme.read_text(encoding="utf-8"):
+        stale.append("README.md (its image table)")
     for name in stale:
         print(f"out of date: {name}")
     for name in extra:
@@ -45,9 +56,7 @@ def main():
     if args.check:
         sys.exit(check(args.out))
     if args.list:
-        print("| pack | member | pixels | frames |\n|---|---|---|---|")
-        for item in sorted(catalogue.items(), key=lambda i: (i.pack, i.member.lower())):
-            print(f"| {item.pack} | {item.member} | {item.width}x{item.height} | {item.frames} |")
+        print(image_table(), end="")
         return
 
     sources = render_all()

@@ -140,7 +140,7 @@ def bulb(c, bg):
         f'<path d="M50 20 C64 20 72 30 72 42 C72 52 64 57 61 64 H39 C36 57 28 52 28 42 C28 30 36 20 50 20 Z" fill="{c}"/>'
         f'<rect x="39" y="67" width="22" height="6" rx="2" fill="{c}"/>'
         f'<rect x="41" y="76" width="18" height="6" rx="3" fill="{c}"/>'
-        f'<path d="M44 50 L50 43 L56 50" fill="none" stroke="{bg}" stroke-width="3.5" stroke-linecap="round" stroke-linejoin="round"/>'
+        f'<path d="M42 47 L46 53 L50 47 L54 53 L58 47" fill="none" stroke="{bg}" stroke-width="3.5" stroke-linecap="round" stroke-linejoin="round"/>'
         + rays
     )
 
