@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the SVG source of every interface image into assets/art/<pack>/<member>.svg."""
+"""Writes the SVG source of every interface image into assets/art/<pack>/<member>.svg and the image
+table at the end of assets/art/README.md."""
 import argparse
 import pathlib
 import sys
@@ -76,6 +77,11 @@ def main():
         target.parent.mkdir(parents=True, exist_ok=True)
         target.write_text(text, encoding="utf-8")
         written += 1
+    readme = args.out / "README.md"
+    if readme.is_file():
+        text = readme.read_text(encoding="utf-8")
+        head = text.split("| pack | member |")[0]
+        readme.write_text(head + image_table(), encoding="utf-8")
     print(f"{len(sources)} sources in {args.out}, {written} rewritten")
 
 
