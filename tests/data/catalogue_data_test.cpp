@@ -1,0 +1,71 @@
+// The shipped catalogue: every pzls.xml entry has its picture in the low pack and its thumbnail
+// in the pre pack, in the same proportions, small enough for the smallest screen.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <pugixml.hpp>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/render/image_info.h"
+#include "engine/resources/registry.h"
+#include "tests/data/game_folder.h"
+
+namespace {
+
+// The play area of the smallest screen mode (1024 x 768 less a 50-pixel margin all round):
+// a finished puzzle lies at the picture's own size and must fit inside it.
+constexpr int kPlayWidth = 1024 - 100;
+constexpr int kPlayHeight = 768 - 100;
+
+class CatalogueDataTest : public GameFolderTest {
+  protected:
+    void SetUp() override {
+        GameFolderTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        LoadResources();
+        ASSERT_TRUE(pzls_.load_file("pzls.xml"));
+    }
+    void TearDown() override {
+        UseBuiltInResources();
+        GameFolderTest::TearDown();
+    }
+    pugi::xml_document pzls_;
+};
+
+TEST_F(CatalogueDataTest, EveryEntryHasItsPictureAndThumbnail) {
+    int entries = 0, categories = 0;
+    std::set<std::string> pictures;
+    std::vector<unsigned char> bytes;
+    for (pugi::xml_node category : pzls_.document_element().children()) {
+        ++categories;
+        int in_category = 0;
+        for (pugi::xml_node entry : category.children()) {
+            ++entries;
+            ++in_category;
+            const std::string full = entry.attribute("adrFm").as_string();
+            const std::string thumb = entry.attribute("adrSm").as_string();
+            SCOPED_TRACE(full);
+            EXPECT_TRUE(pictures.insert(full).second) << "listed twice";
+            EXPECT_GT(entry.attribute("amount").as_int(), 0);
+
+            int fw = 0, fh = 0, tw = 0, th = 0;
+            ASSERT_TRUE(ReadPackMember(g_resources.packs.low_pack, full, bytes));
+            ASSERT_TRUE(ReadImageInfo(bytes.data(), bytes.size(), fw, fh));
+            ASSERT_TRUE(ReadPackMember(g_resources.packs.pre_pack, thumb, bytes));
+            ASSERT_TRUE(ReadImageInfo(bytes.data(), bytes.size(), tw, th));
+            EXPECT_LE(fw, kPlayWidth);
+            EXPECT_LE(fh, kPlayHeight);
+            EXPECT_LT(tw, fw);
+            // The grid is computed from the thumbnail and cut from the picture.
+            EXPECT_NEAR(static_cast<double>(tw) / th, static_cast<double>(fw) / fh, 0.01);
+        }
+        EXPECT_GT(in_category, 0) << "category " << categories << " is empty";
+    }
+    EXPECT_GE(categories, 5);
+    EXPECT_GE(entries, 30);
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+// The shipped fonts: each description parses, its page loads from the fonts pack, and the text
+// fonts have a glyph for every character of strings.xml.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <pugixml.hpp>
+#include <set>
+#include <string>
+
+#include "engine/frame/game.h"
+#include "engine/render/render_device.h"
+#include "engine/resources/registry.h"
+#include "engine/text/font.h"
+#include "engine/ui/sprite.h"
+#include "tests/data/game_folder.h"
+
+namespace {
+
+class FontsDataTest : public GameFolderTest {
+  protected:
+    void SetUp() override {
+        GameFolderTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        LoadResources();
+        render_ = WUN::ST_GAME::GetInstance()->GetRender();
+    }
+    void TearDown() override {
+        g_file_system.UnselectPack();
+        UseBuiltInResources();
+        GameFolderTest::TearDown();
+    }
+    std::unique_ptr<WFONT> Load(const RESOURCE_FONT& item) {
+        g_file_system.SelectPack(g_resources.packs.fonts_pack);
+        auto font = std::make_unique<WFONT>(item.var);
+        g_file_system.UnselectPack();
+        return font;
+    }
+    // Every code point of every text in strings.xml.
+    static std::set<int> StringCharacters() {
+        pugi::xml_document sheet;
+        EXPECT_TRUE(sheet.load_file("strings.xml"));
+        std::set<int> codes;
+        for (pugi::xpath_node cell : sheet.select_nodes("//Row/*[2]/*[1]")) {
+            for (wchar_t c : pugi::as_wide(cell.node().child_value())) {
+                if (c != L'\n')
+                    codes.insert(static_cast<int>(c));
+            }
+        }
+        return codes;
+    }
+    WRENDER* render_ = nullptr;
+};
+
+TEST_F(FontsDataTest, EveryFontParsesAndItsPageLoads) {
+    for (int i = 0; i < RESOURCES::FONTS::kCount; ++i) {
+        const RESOURCE_FONT& item = g_resources.fonts[i];
+        SCOPED_TRACE(item.var);
+        std::unique_ptr<WFONT> font = Load(item);
+        EXPECT_GT(font->Size(), 0);
+        EXPECT_GE(font->GlyphCount(), 95);
+        ASSERT_NE(font->Page(), nullptr);
+        EXPECT_NE(font->Page()->GetTexture(), render_->GetDefaultTexture())
+            << "the page is missing from the fonts pack";
+        // Every digit draws, and a cell is wide enough that the registry's negative spacing still
+        // moves the pen forward.
+        for (int code = '0'; code <= '9'; ++code) {
+            ASSERT_NE(font->Glyph(code), nullptr) << static_cast<char>(code);
+            EXPECT_GT(font->GlyphWidth(code) + item.space, 0);
+        }
+        const WFONT_CHAR* zero = font->Glyph('0');
+        EXPECT_LT(zero->right, 1.0f);
+        EXPECT_LT(zero->bottom, 1.0f);
+    }
+}
+
+TEST_F(FontsDataTest, TextFontsCoverEveryCharacterOfTheStrings) {
+    const std::set<int> codes = StringCharacters();
+    ASSERT_GT(codes.size(), 40u);
+    for (const RESOURCE_FONT* item : {&g_resources.fonts.big_font, &g_resources.fonts.font}) {
+        std::unique_ptr<WFONT> font = Load(*item);
+        for (int code : codes) {
+            EXPECT_NE(font->Glyph(code), nullptr) << item->var << " lacks U+" << std::hex << code;
+        }
+        for (int code : {0x0416, 0x044F, 0x0141, 0x00E9, 0x2014}) {  // Cyrillic, Latin, dash
+            EXPECT_NE(font->Glyph(code), nullptr) << item->var << " lacks U+" << std::hex << code;
+        }
+    }
+}
+
+}  // namespace
