@@ -123,8 +123,17 @@ def _pocket():
 
 def _gui():
     gui = "gui"
-    items = [
-        _pill(gui, "button_ok.png", 150, 60, P.GREEN, "check"),
+    items = []
+    # The trophy panel loads its trophies with the trophy pack selected; its window, header plate,
+    # magnifier and OK button are staged there too, so that either selection finds them.
+    for pack in (gui, "trofei"):
+        items += [
+            _pill(pack, "button_ok.png", 150, 60, P.GREEN, "check"),
+            Item(pack, "window_standart.png", 800, 600, lambda s: paper.window(s, 800, 600)),
+            Item(pack, "trofi_fon.png", 520, 120, lambda s: paper.ribbon(s, 520, 120, band_centre=35, stars=3)),
+            Item(pack, "zoom.png", 130, 110, lambda s: decor.magnifier_deco(s, 130, 110)),
+        ]
+    items += [
         _pill(gui, "button_cancel.png", 150, 60, P.RED, "cross"),
         _pill(gui, "button_flat.png", 220, 56, P.PAPER_SHADE, light=True),
         _pill(gui, "button_replay.png", 150, 60, P.GREEN, "replay"),
@@ -134,9 +143,6 @@ def _gui():
         Item(gui, "checkbox_button.png", 80, 40, lambda s: widgets.check_box_frames(s, 40), 2),
         Item(gui, "check_rotate.png", 96, 48, lambda s: widgets.check_box_frames(s, 48, emblem="rotate"), 2),
         Item(gui, "window_mini.png", 680, 420, lambda s: paper.window(s, 680, 420)),
-        Item(gui, "window_standart.png", 800, 600, lambda s: paper.window(s, 800, 600)),
-        Item(gui, "trofi_fon.png", 520, 120, lambda s: paper.ribbon(s, 520, 120, band_centre=35, stars=3)),
-        Item(gui, "zoom.png", 130, 110, lambda s: decor.magnifier_deco(s, 130, 110)),
         Item(gui, "liderboard_fon.png", 520, 96, lambda s: paper.ribbon(s, 520, 96, band_centre=38, emblem="podium")),
         Item(gui, "liderboard_tablica.png", 600, 56, lambda s: paper.table_row(s, 600, 56)),
         Item(gui, "under_table.png", 616, 68, lambda s: paper.table_highlight(s, 616, 68)),
