@@ -338,6 +338,28 @@ TEST_F(GlPixelTest, TextureMadeBeforeTheDeviceIsDrawnOnceItExists) {
     late.ReleaseTexture(early);
 }
 
+TEST_F(GlPixelTest, DrawsOutsideAnOpenTargetReachNoGpuButAreRecordedOnRequest) {
+    Mode(64, 64, 64, 64);
+    WQUAD q = Rectangle(8, 8, nullptr, 0xFFFFFFFF, 1);
+    EXPECT_TRUE(render_.GetRecordedDraws().empty());
+    int before = render_.GetGpuDrawCalls();
+    render_.DrawQuad(q, 0, 0, 1, 1, 0, 0, 0);  // idle
+    ASSERT_EQ(render_.BeginFrame(), 0);
+    render_.EndScene();
+    render_.DrawLine(0, 0, 4, 4, 0xFFFFFFFF);  // scene closed
+    EXPECT_EQ(render_.GetGpuDrawCalls(), before);
+    // With a device, nothing is recorded unless a test asks for it.
+    EXPECT_TRUE(render_.GetRecordedDraws().empty());
+    render_.SetRecording(true);
+    render_.BeginBackBuffer();
+    render_.DrawQuad(q, 3, 4, 1, 1, 0, 0, 0);
+    render_.Present();
+    EXPECT_GT(render_.GetGpuDrawCalls(), before);
+    ASSERT_EQ(render_.GetRecordedDraws().size(), 1u);
+    EXPECT_EQ(render_.GetRecordedDraws()[0].frame_state, 3);
+    EXPECT_FLOAT_EQ(render_.GetRecordedDraws()[0].corners[2].x, 11.0f);
+}
+
 TEST_F(GlPixelTest, EnumeratedModesAreLandscapeAndDistinct) {
     std::vector<std::pair<int, int>> modes;
     render_.EnumerateModes(modes);
