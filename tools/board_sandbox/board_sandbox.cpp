@@ -1,0 +1,155 @@
+// board_sandbox: cuts one picture into a puzzle and lets a person play it to the last join, or
+// writes a headless screenshot of a chosen frame, optionally solving the puzzle by script.
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "engine/frame/game.h"
+#include "engine/frame/game_objects.h"
+#include "engine/frame/window_events.h"
+#include "engine/platform/platform.h"
+#include "engine/platform/png_writer.h"
+#include "engine/ui/particles.h"
+#include "game/board/pieces_system.h"
+#include "game/shell/player_profile.h"
+#include "tools/board_sandbox/game_data.h"
+#include "tools/board_sandbox/sandbox_options.h"
+#include "tools/board_sandbox/solve_script.h"
+#include "tools/board_sandbox/test_picture.h"
+
+namespace {
+
+constexpr float kFixedStep = 1.0f / 60.0f;  // seconds per frame of a headless run
+
+GAME::PUZZLE_PIECES_SYSTEM* g_board = nullptr;
+SOLVE_SCRIPT* g_solver = nullptr;
+
+int UpdateFrame() {
+    if (g_solver != nullptr)
+        g_solver->Step();
+    for (PARTIC_CIRCLE* effect : g_effects) {
+        if (effect != nullptr)
+            effect->Update(0, 0.0f);
+    }
+    const int result = g_board->Update(0, 0.0f);
+    if (result == GAME::kBoardFinished) {
+        std::printf("board_sandbox: finished, score %d in %.1f s\n", g_board->regSc,
+                    g_board->regTa);
+    }
+    return result;
+}
+
+void DrawScene() {
+    g_board->Draw(0);
+}
+void DrawOverlay() {
+    g_board->DrawOverlay();
+}
+
+float PictureAspect(const std::string& path) {
+    WRENDER& render = *WUN::ST_GAME::GetInstance()->GetRender();
+    WTEXTURE* texture = render.LoadTextureFile(path);
+    int w = 0;
+    int h = 0;
+    render.GetTextureSize(texture, w, h);
+    render.ReleaseTexture(texture);
+    if (w <= 0 || h <= 0)
+        return 0.75f;
+    return w > h ? static_cast<float>(h) / w : static_cast<float>(w) / h;
+}
+
+// Runs `frames` fixed steps headless and writes the last one as PNG.
+int RunHeadless(const SANDBOX_OPTIONS& options) {
+    WUN::ST_GAME& game = *WUN::ST_GAME::GetInstance();
+    WINDOW_EVENTS events(game);
+    for (int frame = 0; frame <= options.frames; ++frame) {
+        platform::PumpEvents(events);
+        game.timer.delta = kFixedStep;
+        UpdateFrame();
+        game.input.EndFrame();
+        if (frame < options.frames) {
+            // Not shown, but drawn for its side effects (the groups realign while drawing).
+            DrawScene();
+            continue;
+        }
+        game.render.BeginFrame();
+        DrawScene();
+        game.render.EndScene();
+        game.render.BeginBackBuffer();
+        DrawOverlay();
+        std::vector<uint32_t> argb;
+        int w = 0;
+        int h = 0;
+        const bool read = game.render.ReadBackBuffer(argb, w, h);
+        game.render.Present();
+        if (!read || !platform::WritePng(options.screenshot, argb.data(), w, h)) {
+            std::fprintf(stderr, "board_sandbox: cannot write %s\n", options.screenshot.c_str());
+            return 1;
+        }
+    }
+    std::printf("board_sandbox: frame %d written to %s (%d of %d units left)\n", options.frames,
+                options.screenshot.c_str(), g_board->regF, g_board->StackSize());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    SANDBOX_OPTIONS options;
+    options.game_dir = PD_GAME_DIR;
+    if (!ParseSandboxOptions(argc, argv, options)) {
+        PrintSandboxUsage();
+        return 2;
+    }
+    namespace fs = std::filesystem;
+    std::string picture = options.picture;
+    if (picture.empty()) {
+        picture = (fs::temp_directory_path() / "board_sandbox_picture.png").string();
+        if (!WriteTestPicture(picture, 800, 600)) {
+            std::fprintf(stderr, "board_sandbox: cannot write the test picture\n");
+            return 1;
+        }
+    }
+    std::error_code error;
+    picture = fs::absolute(picture, error).string();
+    if (!options.screenshot.empty()) {
+        options.screenshot = fs::absolute(options.screenshot, error).string();
+    }
+    if (!fs::is_regular_file(picture, error)) {
+        std::fprintf(stderr, "board_sandbox: no picture %s\n", picture.c_str());
+        return 1;
+    }
+    LoadGameData(options.game_dir);
+
+    WUN::ST_GAME& game = *WUN::ST_GAME::GetInstance();
+    game.SetName("Puzzle Desk board sandbox");
+    game.window.Create(game.GetName());
+    game.render.SetMultisample(0);
+    if (game.render.Create(game.window.handle) != 0) {
+        std::fprintf(stderr, "board_sandbox: no render device\n");
+        return 1;
+    }
+    game.SetVideoMode(options.width, options.height, false);
+
+    PUZZLE_PLAYER_PROFILE settings;
+    settings.background = -1;
+    auto board = std::make_unique<GAME::PUZZLE_PIECES_SYSTEM>();
+    board->SetAspect(options.aspect > 0.0f ? options.aspect : PictureAspect(picture));
+    board->Init(picture, options.pieces, 0, &settings, options.rotation, options.deformation, 0);
+    board->SetState(GAME::kStateBuild);
+    g_board = board.get();
+    std::unique_ptr<SOLVE_SCRIPT> solver;
+    if (options.solve) {
+        solver = std::make_unique<SOLVE_SCRIPT>(*board, game.input);
+        g_solver = solver.get();
+    }
+
+    if (!options.screenshot.empty()) {
+        return RunHeadless(options);
+    }
+    game.SetUpdateCallback(UpdateFrame);
+    game.SetSceneCallback(DrawScene);
+    game.SetOverlayCallback(DrawOverlay);
+    return game.Run();
+}
