@@ -57,8 +57,9 @@ void Deliver(const SDL_Event& e, EventSink& sink) {
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
+            // The position comes with the motion events alone: a click between two moves must
+            // not reset the motion the last move reported.
             if (ButtonOf(e.button.button, button)) {
-                sink.OnMouseMove(e.button.x, e.button.y);
                 sink.OnMouseButton(button, e.type == SDL_MOUSEBUTTONDOWN, e.button.clicks >= 2);
             }
             break;

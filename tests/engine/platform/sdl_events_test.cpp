@@ -85,10 +85,9 @@ TEST_F(SdlEventsTest, DeliversMouseKeysTextAndCloseInOrder) {
 
     RecordingSink sink;
     platform::PumpEvents(sink);
-    std::vector<std::string> expected = {
-        "move 12,34", "move 12,34",  "button 1 down double",
-        "move 12,34", "button 0 up", "key " + std::to_string(VK_SHIFT) + " down",
-        "text 233",   "close"};
+    std::vector<std::string> expected = {"move 12,34",  "button 1 down double",
+                                         "button 0 up", "key " + std::to_string(VK_SHIFT) + " down",
+                                         "text 233",    "close"};
     EXPECT_EQ(sink.log, expected);
 }
 
