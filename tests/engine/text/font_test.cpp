@@ -161,6 +161,9 @@ TEST_F(FontTest, HeightColourAndFormatting) {
     font_->Printf(0, 0, "%s", long_text.c_str());
     EXPECT_EQ(Drawn().size(), 595u);  // the format result is cut to 595 bytes
     EXPECT_EQ(font_->align, 1);
+    const std::wstring long_wide(1000, L'B');
+    font_->PrintfWide(0, 0, L"%ls", long_wide.c_str());
+    EXPECT_EQ(Drawn().size(), 764u);
 }
 
 TEST_F(FontTest, AMissingDescriptionGivesAFontThatDrawsNothing) {
