@@ -42,6 +42,9 @@ bool SOLVE_SCRIPT::GrabPoint(const PUZZLE_PIECE& piece, int& x, int& y) const {
 void SOLVE_SCRIPT::Step() {
     ++frames_;
     const int count = static_cast<int>(board_.Grid().size());
+    if (count == 0) {
+        return;  // not built yet
+    }
     switch (phase_) {
         case kSettle: {
             bool flying = false;
@@ -52,9 +55,14 @@ void SOLVE_SCRIPT::Step() {
             break;
         }
         case kChoose: {
-            while (index_ < count && AtHome(*board_.Grid()[index_]))
+            // The next piece not at home, going round the grid from index_.
+            int tried = 0;
+            while (tried < count && AtHome(*board_.Grid()[index_ % count])) {
                 ++index_;
-            if (index_ >= count || board_.regF < 2) {
+                ++tried;
+            }
+            index_ %= count;
+            if (tried == count || board_.regF < 2) {
                 phase_ = kDone;
                 break;
             }
