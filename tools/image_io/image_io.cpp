@@ -64,8 +64,12 @@ bool ReadJpeg(FILE* file, IMAGE& image, std::string& error) {
     return true;
 }
 
+// Source pictures often carry colour profiles libpng grumbles about; the pixels are fine.
+void IgnorePngWarning(png_structp, png_const_charp) {}
+
 bool ReadPng(FILE* file, IMAGE& image, std::string& error) {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_structp png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, IgnorePngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
