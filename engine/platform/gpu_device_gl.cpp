@@ -159,6 +159,9 @@ GlDevice::~GlDevice() {
 }
 
 bool GlDevice::Init() {
+    // Errors left by context creation are not ours; the check at the end judges this set-up.
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+    }
     program_ = LinkProgram();
     if (program_ == 0) {
         return false;
