@@ -29,7 +29,7 @@ function(pd_test_folder folder)
     gtest_discover_tests(test_${name}
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
         DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "PD_GAME_DIR=${PD_GAME_DIR};PD_SOURCE_DIR=${PROJECT_SOURCE_DIR};PD_BINARY_DIR=${CMAKE_BINARY_DIR}")
+        PROPERTIES ENVIRONMENT "PD_GAME_DIR=${PD_GAME_DIR}")
 endfunction()
 
 # pd_benchmark(NAME SOURCES <files...> LIBS <targets...>)
