@@ -2,10 +2,13 @@
 // with the printf formats matching the arguments the screens pass.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <pugixml.hpp>
 #include <string>
+#include <vector>
 
 #include "engine/resources/config.h"
 #include "engine/resources/editions.h"
