@@ -118,6 +118,7 @@ class WRENDER {
     // Null when the size is not 1..kMaxTextureSize. Texels start transparent black.
     WTEXTURE* CreateTexture(int width, int height);
     WTEXTURE* LoadTextureFile(const std::string& path);
+    // The member name of the pack at path pack; the last image size follows the image header.
     WTEXTURE* LoadTextureFromPack(const char* pack, const char* name, const char* password);
     // PNG or JPEG bytes.
     WTEXTURE* LoadTextureFromMemory(const void* bytes, size_t size);
@@ -125,11 +126,11 @@ class WRENDER {
     int GetTextureWidth(const WTEXTURE* t) const;
     int GetTextureHeight(const WTEXTURE* t) const;
     void GetTextureSize(const WTEXTURE* t, int& width, int& height) const;
-    // 0, or -1 for the default texture (which stays alive) and for null.
+    // 0, or -1 for the default texture (which stays alive), the scene texture and null.
     int ReleaseTexture(WTEXTURE* t);
     // The texels (width * height ARGB, row-major), null for null or the scene texture.
     uint32_t* LockTexture(WTEXTURE* t);
-    // Uploads the texels when a device exists.
+    // The texels reach the GPU at the texture's next draw (on the thread owning the context).
     void UnlockTexture(WTEXTURE* t);
 
     // --- State read by the frame and the window.
