@@ -72,9 +72,10 @@ int WDIALOGEDIT::Update(int, float) {
 }
 
 int WDIALOGEDIT::Draw(int flag) {
-    WSPRITE::Draw(flag);
+    // Centred before the window is drawn, so that not even the first frame shows it elsewhere.
     const WINT_POINT centre = WUN::ST_GAME::GetInstance()->Centre;
     SetPosition(centre.x, centre.y);
+    WSPRITE::Draw(flag);
     const float h = QuadHeight();
     const int x = static_cast<int>(pos.x);
     if (WFONT* header = g_fonts[kBigFont]) {

@@ -35,13 +35,13 @@ WLISTBOX::~WLISTBOX() {
 void WLISTBOX::Layout() {
     background_->SetPosition(static_cast<int>(pos.x), static_cast<int>(pos.y));
     background_->SetSize(static_cast<int>(scale.x), static_cast<int>(scale.y));
-    background_->FitUVToImage();
     const float bar_width = static_cast<float>(scroll_bar_->GetWidth());
     const float bar_height = static_cast<float>(scroll_bar_->GetHeight());
     scroll_bar_->SetTrackPosition(
         static_cast<float>(static_cast<int>(bar_width / 2.0f + scale.x + pos.x)),
         static_cast<float>(static_cast<int>(bar_height / 8.0f + pos.y)));
-    scroll_bar_->SetLength(scale.x);
+    // The bar runs down the box's right side, as long as the box is high.
+    scroll_bar_->SetLength(scale.y);
 }
 
 void WLISTBOX::SetPosition(float x, float y) {

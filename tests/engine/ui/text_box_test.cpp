@@ -242,6 +242,10 @@ TEST_F(EditDialogTest, DrawMovesTheDialogToTheScreenCentre) {
     dialog->Draw(0);
     EXPECT_FLOAT_EQ(dialog->pos.x, 400.0f);
     EXPECT_FLOAT_EQ(dialog->GetOkButton()->pos.x, 380.0f);
+    // The window itself is drawn there already in this first frame.
+    ASSERT_FALSE(QuadDraws().empty());
+    EXPECT_FLOAT_EQ(QuadDraws()[0].x, 400.0f);
+    EXPECT_FLOAT_EQ(QuadDraws()[0].y, 300.0f);
 }
 
 }  // namespace

@@ -1,0 +1,362 @@
+// widget_gallery OUT.png [GAME_DIR]: draws every widget of engine/ui from generated images on
+// the offscreen driver and writes the frame (and the name dialog and loading screen beside it).
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/frame/file_system.h"
+#include "engine/frame/game.h"
+#include "engine/frame/game_objects.h"
+#include "engine/platform/png_writer.h"
+#include "engine/resources/config.h"
+#include "engine/resources/pack_password.h"
+#include "engine/resources/registry.h"
+#include "engine/text/font.h"
+#include "engine/ui/buttons.h"
+#include "engine/ui/edit_dialog.h"
+#include "engine/ui/list_box.h"
+#include "engine/ui/loading_screen.h"
+#include "engine/ui/mouse_cursor.h"
+#include "engine/ui/particles.h"
+#include "engine/ui/sliders.h"
+#include "engine/ui/text_box.h"
+#include "engine/ui/tile_map_9.h"
+#include "engine/ui/trophy_item.h"
+#include "tools/widget_gallery/gallery_images.h"
+
+namespace {
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+constexpr float kFrameSeconds = 1.0f / 60.0f;
+
+WUN::ST_GAME* Game() {
+    return WUN::ST_GAME::GetInstance();
+}
+
+// The game's four fonts from GAME_DIR (descriptions loose, pages in the fonts pack), or
+// generated glyph boxes when they are not there.
+void LoadFonts(const std::string& game_dir, const std::string& image_folder) {
+    const std::string probe = game_dir + "/" + g_resources.fonts.font.var;
+    if (!game_dir.empty() && WFILE_SYSTEM::FileExists(probe) == 1) {
+        const std::string pack = game_dir + "/" + g_resources.packs.fonts_pack;
+        UsePacks = true;
+        g_file_system.PackPassword = kPackPassword;
+        g_file_system.SelectPack(pack.c_str());
+        for (int i = 0; i < kFontCount; ++i) {
+            g_fonts[i] = new WFONT((game_dir + "/" + g_resources.fonts[i].var).c_str());
+            g_fonts[i]->spacing = g_resources.fonts[i].space;
+        }
+        g_file_system.UnselectPack();
+        UsePacks = false;
+    }
+    if (g_fonts[1] == nullptr || g_fonts[1]->GlyphCount() == 0) {
+        const std::string fallback = gallery::PaintFallbackFont(image_folder);
+        for (int i = 0; i < kFontCount; ++i) {
+            delete g_fonts[i];
+            g_fonts[i] = new WFONT(fallback.c_str());
+            g_fonts[i]->spacing = 0;
+        }
+        std::printf("widget_gallery: no game fonts found, drawing glyph boxes\n");
+    }
+    for (int i = 0; i < kFontCount; ++i) {
+        g_fonts[i]->SetColour(i < 2 ? static_cast<uint32_t>(g_config.font_main_color) : 0xFFFFFFFF);
+    }
+}
+
+void Label(int x, int y, const char* text) {
+    WFONT* font = g_fonts[1];
+    font->align = 0;
+    font->DrawText(x, y, text);
+}
+
+// Runs updates of frame length with the mouse at (x, y), as the main loop would.
+void Rest(WST::ST& item, int frames, int x, int y) {
+    WUN::ST_GAME* game = Game();
+    game->input.SetPosition(x, y);
+    for (int i = 0; i < frames; ++i) {
+        game->timer.delta = kFrameSeconds;
+        item.Update(0, 0.0f);
+        game->input.EndFrame();
+    }
+}
+
+// One frame: the scene drawn by draw_scene, then the cursor on the back buffer, written as PNG.
+template <class DRAW>
+bool Capture(const std::string& path, WMOUSEB& cursor, DRAW draw_scene) {
+    WRENDER& render = Game()->render;
+    if (render.BeginFrame() != 0) {
+        return false;
+    }
+    draw_scene();
+    render.EndScene();
+    render.BeginBackBuffer();
+    cursor.Draw(0);
+    std::vector<uint32_t> pixels;
+    int width = 0;
+    int height = 0;
+    const bool read = render.ReadBackBuffer(pixels, width, height);
+    render.Present();
+    return read && platform::WritePng(path, pixels.data(), width, height);
+}
+
+// The widgets of the main sheet, placed in four bands.
+struct SHEET {
+    SHEET() {
+        picture = std::make_unique<WSPRITE>("picture.png");
+        for (int state = 0; state < 4; ++state) {
+            frames[state] = std::make_unique<WBUTTONMAP4>("button.png");
+            frames[state]->SetPosition(580 + state * 112, 90);
+            frames[state]->ShowFrame(state);
+        }
+        action = std::make_unique<BUTTONACT>("button.png", [] {});
+        action->SetPosition(170, 290);
+        action->hint_text = "Start a new puzzle";
+        action->hint_font = g_fonts[1];
+        action->hint_fill = static_cast<uint32_t>(g_config.button_hint_color_back);
+        action->hint_border = static_cast<uint32_t>(g_config.button_hint_color_border);
+        Rest(*action, 2, 170, 290);
+
+        for (int i = 0; i < 2; ++i) {
+            checks[i] = std::make_unique<WBUTTONCHK>("check_box.png");
+            checks[i]->SetPosition(320 + i * 40, 290);
+        }
+        checks[1]->SetChecked(true);
+
+        slider = std::make_unique<WUN::WSLIDER>("slider.png");
+        slider->SetLength(240.0f);
+        slider->SetTrackPosition(440.0f, 250.0f);
+        slider->SetValue(30);
+        stepper =
+            std::make_unique<WUN::WSLIDER_E>("slider.png", "small_button.png", "small_button.png");
+        stepper->SetRange(3, 15);
+        stepper->SetLength(240.0f);
+        stepper->SetTrackPosition(440.0f, 320.0f);
+        stepper->SetValue(9);
+        scroll = std::make_unique<WVSLIDER_E>("slider.png", "small_button.png", "small_button.png");
+        scroll->SetRange(0, 5);
+        scroll->SetLength(110.0f);
+        scroll->SetTrackPosition(860.0f, 235.0f);
+        scroll->SetValue(2);
+
+        list = std::make_unique<WLISTBOX>();
+        list->SetPosition(40.0f, 400.0f);
+        list->SetSize(260.0f, 150.0f);
+        for (const char* name : {"Ada", "Brook", "Cyril", "Dana", "Elif", "Farah", "Gus"}) {
+            list->AddItem(g_fonts[1], name);
+        }
+        list->Update(0, 0.0f);
+        text = std::make_unique<WTEXTBOX>("edit_box.png", g_fonts[1]);
+        text->SetWidth(320);
+        text->SetPosition(420.0f, 430.0f);
+        text->SetText("Player 1");
+
+        const char* pieces[9] = {"frame11.png", "frame12.png", "frame13.png",
+                                 "frame21.png", "frame22.png", "frame23.png",
+                                 "frame31.png", "frame32.png", "frame33.png"};
+        window = std::make_unique<GAME::WTILE_MAP_9>(pieces);
+        window->SetSize(220, 150);
+        window->SetPosition(880, 480);
+
+        trophy = std::make_unique<TROFEI>("trophy.png", TROFEI::kOnLowerEdge);
+        trophy->SetPosition(880, 640);
+        trophy->hint_text = "Sage";
+        trophy->hint_font = g_fonts[1];
+        Game()->input.SetPosition(880, 640);
+        for (int frame = 0; frame < 30; ++frame) {
+            Game()->timer.delta = kFrameSeconds;
+            trophy->UpdateHover();
+        }
+
+        for (int type = 0; type < 4; ++type) {
+            presets[type] = std::make_unique<WUN::PARTIC>("dot.png", 0, 400);
+            presets[type]->SetType(type);
+            presets[type]->SetSpawnPosition(90 + type * 150, 690);
+            presets[type]->particle.x = 90.0f + type * 150.0f;
+            presets[type]->particle.y = 690.0f;
+            presets[type]->Start();
+        }
+        WTEXTURE* dark = Game()->render.CreateTexture(1, 1);
+        FillTexture(0xFF1B2333, dark);
+        night = std::make_unique<WSPRITE>(dark);
+        night->SetSize(780, 150);
+        night->SetAnchor(WSPRITE::kAnchorTopLeft);
+        night->SetPosition(10, 610);
+        disc = std::make_unique<PARTIC_CIRCLE>("dot.png", 0, 400);
+        disc->SetType(1);
+        disc->SetCircle(700, 660, 40);
+        disc->Start();
+        for (int frame = 0; frame < 120; ++frame) {
+            Game()->timer.delta = kFrameSeconds;
+            if (frame == 90) {
+                presets[2]->Emit(40);  // preset 2 has no rate of its own: a burst
+            }
+            for (auto& emitter : presets) {
+                emitter->Update(0, 0.0f);
+            }
+            disc->Update(0, 0.0f);
+        }
+    }
+
+    void Draw() {
+        Label(512, 14, "widget gallery");
+        Label(220, 40, "WSPRITE: plain, scaled and turned, tinted, top-left anchor");
+        picture->SetPosition(80, 100);
+        picture->Draw(0);
+        picture->SetScale(1.5f, 1.5f);
+        picture->rotation = 0.3f;
+        picture->DrawAt(230, 100);
+        picture->SetScale(1.0f, 1.0f);
+        picture->rotation = 0.0f;
+        picture->SetColour(0x80FF8040);
+        picture->DrawAt(360, 100);
+        picture->SetColour(0xFFFFFFFF);
+        picture->SetAnchor(WSPRITE::kAnchorTopLeft);
+        picture->DrawAt(410, 75);
+        picture->SetAnchor(WSPRITE::kAnchorCentre);
+
+        Label(748, 40, "WBUTTONMAP4 frames");
+        const char* states[4] = {"normal", "hover", "pressed", "disabled"};
+        for (int state = 0; state < 4; ++state) {
+            frames[state]->Draw(0);
+            Label(580 + state * 112, 130, states[state]);
+        }
+
+        Label(120, 200, "BUTTONACT, hint");
+        action->Draw(0);
+        action->DrawHint();
+        Label(340, 230, "WBUTTONCHK");
+        for (auto& check : checks) {
+            check->Draw(0);
+        }
+        Label(560, 200, "WSLIDER 30 of 100");
+        slider->Draw(0);
+        Label(560, 285, "WSLIDER_E 9 of 3..15");
+        stepper->Draw(0);
+        Label(860, 200, "WVSLIDER_E");
+        scroll->Draw(0);
+
+        Label(170, 370, "WLISTBOX");
+        list->Draw(0);
+        // The list leaves its first entry's font white, as the profile screen's captions want.
+        g_fonts[1]->SetColour(static_cast<uint32_t>(g_config.font_main_color));
+        Label(580, 400, "WTEXTBOX");
+        text->Draw(0);
+
+        Label(880, 385, "WTILE_MAP_9");
+        window->Draw(0);
+        trophy->Draw(0);
+
+        Label(450, 590, "PARTIC presets 0 1 2 3, PARTIC_CIRCLE");
+        night->Draw(0);
+        for (auto& emitter : presets) {
+            emitter->Draw(0);
+        }
+        disc->Draw(0);
+        trophy->DrawHint();
+    }
+
+    std::unique_ptr<WSPRITE> picture;
+    std::unique_ptr<WBUTTONMAP4> frames[4];
+    std::unique_ptr<BUTTONACT> action;
+    std::unique_ptr<WBUTTONCHK> checks[2];
+    std::unique_ptr<WUN::WSLIDER> slider;
+    std::unique_ptr<WUN::WSLIDER_E> stepper;
+    std::unique_ptr<WVSLIDER_E> scroll;
+    std::unique_ptr<WLISTBOX> list;
+    std::unique_ptr<WTEXTBOX> text;
+    std::unique_ptr<GAME::WTILE_MAP_9> window;
+    std::unique_ptr<TROFEI> trophy;
+    std::unique_ptr<WSPRITE> night;  // additive particles show on a dark ground
+    std::unique_ptr<WUN::PARTIC> presets[4];
+    std::unique_ptr<PARTIC_CIRCLE> disc;
+};
+
+// The registry names the composite widgets load, pointed at the generated images.
+void UseGalleryImages() {
+    g_resources.window_change_player.list_back = "list_back.png";
+    g_resources.window_change_player.item = "list_item.png";
+    g_resources.gui.slider = "slider.png";
+    g_resources.gui.slider_minus = "small_button.png";
+    g_resources.gui.slider_plus = "small_button.png";
+    g_resources.gui.window_mini = "window_mini.png";
+    g_resources.gui.ok_button = "ok.png";
+    g_resources.gui.cancel_button = "cancel.png";
+    g_resources.loading_screen.background = "window_mini.png";
+    g_resources.main_screen.linoleum = "frame22.png";
+}
+
+std::string Beside(const std::string& path, const char* suffix) {
+    std::filesystem::path p(path);
+    return (p.parent_path() / (p.stem().string() + suffix + p.extension().string())).string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: widget_gallery OUT.png [GAME_DIR]\n");
+        return 2;
+    }
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    const char* env_game_dir = std::getenv("PD_GAME_DIR");
+    const std::string game_dir = argc > 2 ? argv[2] : env_game_dir ? env_game_dir : "";
+
+    WUN::ST_GAME* game = Game();
+    game->window.Create("Widget gallery");
+    if (game->render.Create(game->window.handle) != 0) {
+        std::fprintf(stderr, "widget_gallery: no OpenGL device\n");
+        return 1;
+    }
+    game->SetVideoMode(kWidth, kHeight, false);
+    game->SetClearColor(0xFFDDE4EE);
+
+    const std::filesystem::path images =
+        std::filesystem::temp_directory_path() / ("widget_gallery_" + std::to_string(getpid()));
+    std::filesystem::create_directories(images);
+    if (!gallery::PaintImages(images.string())) {
+        std::fprintf(stderr, "widget_gallery: cannot write images into %s\n", images.c_str());
+        return 1;
+    }
+    UseBuiltInResources();
+    UsePacks = false;
+    g_file_system.SetPack(nullptr);
+    g_file_system.SetLooseFolder(images.c_str());
+    LoadFonts(game_dir, images.string());
+    UseGalleryImages();
+
+    bool written = false;
+    {
+        WMOUSEB cursor("cursor.png");
+        cursor.SetAnchor(WSPRITE::kAnchorTopLeft);
+        SHEET sheet;
+        Rest(cursor, 1, 890, 650);  // resting on the trophy, whose hint shows
+        written = Capture(argv[1], cursor, [&] { sheet.Draw(); });
+
+        WUN::WDIALOGEDIT dialog("edit_box.png", g_fonts[1]);
+        dialog.GetTextBox()->SetText("Ada");
+        written = Capture(Beside(argv[1], "-dialog"), cursor, [&] { dialog.Draw(0); }) && written;
+
+        // The loading screen with its picture, as the loading thread shows it at 42 %.
+        const std::string folder = images.string();
+        g_resources.packs.loading_pack = folder.c_str();
+        g_resources.packs.menu_pack = folder.c_str();
+        GAME::LOADING_SCREEN loading;
+        loading.LoadProgress = 42;
+        loading.IntroTime = 0.0f;  // past any splash logos found in the working folder
+        written = Capture(Beside(argv[1], "-loading"), cursor, [&] { loading.Draw(0); }) && written;
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(images, ignored);
+    if (!written) {
+        std::fprintf(stderr, "widget_gallery: could not draw or write %s\n", argv[1]);
+        return 1;
+    }
+    std::printf("widget_gallery: wrote %s\n", argv[1]);
+    return 0;
+}
