@@ -2,13 +2,14 @@
 // in the pre pack, in the same proportions, small enough for the smallest screen.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <pugixml.hpp>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "engine/frame/game.h"
 #include "engine/render/image_info.h"
+#include "engine/render/render_device.h"
 #include "engine/resources/registry.h"
 #include "tests/data/game_folder.h"
 
@@ -34,6 +35,32 @@ class CatalogueDataTest : public GameFolderTest {
     }
     pugi::xml_document pzls_;
 };
+
+// The share of cells of a cols x rows grid over the picture whose brightness hardly varies:
+// such cells become pieces that look alike and can only be placed by trial.
+double FlatShare(const WTEXTURE& picture, int cols, int rows) {
+    int flat = 0;
+    for (int gy = 0; gy < rows; ++gy) {
+        for (int gx = 0; gx < cols; ++gx) {
+            double sum = 0, square = 0;
+            int n = 0;
+            for (int y = gy * picture.height / rows; y < (gy + 1) * picture.height / rows; ++y) {
+                for (int x = gx * picture.width / cols; x < (gx + 1) * picture.width / cols; ++x) {
+                    uint32_t c = picture.texels[static_cast<size_t>(y) * picture.width + x];
+                    double luma =
+                        0.3 * ((c >> 16) & 0xFF) + 0.59 * ((c >> 8) & 0xFF) + 0.11 * (c & 0xFF);
+                    sum += luma;
+                    square += luma * luma;
+                    ++n;
+                }
+            }
+            double mean = sum / n;
+            if (square / n - mean * mean < 4.0 * 4.0)
+                ++flat;
+        }
+    }
+    return static_cast<double>(flat) / (cols * rows);
+}
 
 TEST_F(CatalogueDataTest, EveryEntryHasItsPictureAndThumbnail) {
     int entries = 0, categories = 0;
@@ -66,6 +93,22 @@ TEST_F(CatalogueDataTest, EveryEntryHasItsPictureAndThumbnail) {
     }
     EXPECT_GE(categories, 5);
     EXPECT_GE(entries, 30);
+}
+
+TEST_F(CatalogueDataTest, PicturesHaveDetailAcrossTheirPieces) {
+    WRENDER* render = WUN::ST_GAME::GetInstance()->GetRender();
+    std::vector<unsigned char> bytes;
+    for (pugi::xml_node category : pzls_.document_element().children()) {
+        for (pugi::xml_node entry : category.children()) {
+            const std::string full = entry.attribute("adrFm").as_string();
+            ASSERT_TRUE(ReadPackMember(g_resources.packs.low_pack, full, bytes)) << full;
+            WTEXTURE* picture = render->LoadTextureFromMemory(bytes.data(), bytes.size());
+            ASSERT_NE(picture, render->GetDefaultTexture()) << full;
+            const double flat = FlatShare(*picture, 8, 6);
+            EXPECT_LE(flat, 0.25) << full << ": " << flat * 100 << "% of its pieces are plain";
+            render->ReleaseTexture(picture);
+        }
+    }
 }
 
 }  // namespace
