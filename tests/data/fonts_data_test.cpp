@@ -74,6 +74,23 @@ TEST_F(FontsDataTest, EveryFontParsesAndItsPageLoads) {
     }
 }
 
+TEST_F(FontsDataTest, CellsAdvanceByTheFaceAdvanceUnderTheRegistrySpacing) {
+    // The game advances by cell width + spacing; the cells carry half the (negative) spacing as
+    // padding on each side, so that sum is the face's own advance, kept as xadvance.
+    for (int i = 0; i < RESOURCES::FONTS::kCount; ++i) {
+        const RESOURCE_FONT& item = g_resources.fonts[i];
+        pugi::xml_document description;
+        ASSERT_TRUE(description.load_file(item.var)) << item.var;
+        int checked = 0;
+        for (pugi::xml_node c : description.document_element().child("chars").children("char")) {
+            EXPECT_EQ(c.attribute("width").as_int() + item.space, c.attribute("xadvance").as_int())
+                << item.var << " char " << c.attribute("id").as_int();
+            ++checked;
+        }
+        EXPECT_GE(checked, 95) << item.var;
+    }
+}
+
 TEST_F(FontsDataTest, TextFontsCoverEveryCharacterOfTheStrings) {
     const std::set<int> codes = StringCharacters();
     ASSERT_GT(codes.size(), 40u);
