@@ -161,7 +161,7 @@ bool PaintImages(const std::string& folder) {
            Plain(folder, "list_back.png", 260, 150, 0xFFFFF8E8, 0xFF8B5A2B) &&
            Plain(folder, "list_item.png", 260, 30, 0x663366CC, 0x663366CC) &&
            Plain(folder, "edit_box.png", 64, 32, 0xFFFFFFFF, kInk) &&
-           Plain(folder, "window_mini.png", 460, 240, 0xFFF4E8C8, 0xFF8B5A2B);
+           Plain(folder, "window_mini.png", 480, 360, 0xFFF4E8C8, 0xFF8B5A2B);
 }
 
 std::string PaintFallbackFont(const std::string& folder) {

@@ -39,6 +39,21 @@ WUN::ST_GAME* Game() {
     return WUN::ST_GAME::GetInstance();
 }
 
+// The registry, configuration and strings of GAME_DIR when it has them (the texts then read
+// as the game shows them), else the built-in registry.
+void LoadTablesFrom(const std::string& game_dir) {
+    for (const char* table : {"resource.xml", "config.xml", "strings.xml"}) {
+        if (game_dir.empty() || WFILE_SYSTEM::FileExists(game_dir + "/" + table) != 1) {
+            UseBuiltInResources();
+            return;
+        }
+    }
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(game_dir);
+    LoadTables();
+    std::filesystem::current_path(here);
+}
+
 // The game's four fonts from GAME_DIR (descriptions loose, pages in the fonts pack), or
 // generated glyph boxes when they are not there.
 void LoadFonts(const std::string& game_dir, const std::string& image_folder) {
@@ -205,7 +220,7 @@ struct SHEET {
 
     void Draw() {
         Label(512, 14, "widget gallery");
-        Label(220, 40, "WSPRITE: plain, scaled and turned, tinted, top-left anchor");
+        Label(260, 170, "WSPRITE: plain, turned, tinted, anchored");
         picture->SetPosition(80, 100);
         picture->Draw(0);
         picture->SetScale(1.5f, 1.5f);
@@ -305,7 +320,10 @@ int main(int argc, char** argv) {
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     const char* env_game_dir = std::getenv("PD_GAME_DIR");
-    const std::string game_dir = argc > 2 ? argv[2] : env_game_dir ? env_game_dir : "";
+    const std::string game_dir = std::filesystem::absolute(argc > 2       ? argv[2]
+                                                           : env_game_dir ? env_game_dir
+                                                                          : ".")
+                                     .string();
 
     WUN::ST_GAME* game = Game();
     game->window.Create("Widget gallery");
@@ -323,7 +341,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "widget_gallery: cannot write images into %s\n", images.c_str());
         return 1;
     }
-    UseBuiltInResources();
+    LoadTablesFrom(game_dir);
     UsePacks = false;
     g_file_system.SetPack(nullptr);
     g_file_system.SetLooseFolder(images.c_str());
