@@ -33,8 +33,6 @@ PICTURE_CUT CutPicture(const uint32_t* picture, const CUT_GRID& grid, TEXEL_VIEW
     for (int row = 0; row < grid.rows; ++row) {
         for (int col = 0; col < grid.cols; ++col) {
             const TEXEL_VIEW piece = piece_texels(col, row, cut.piece_size.x, cut.piece_size.y);
-            std::fill(piece.texels, piece.texels + static_cast<size_t>(piece.width) * piece.height,
-                      0u);
             FillPiece(source_view, mask, piece, FillSeed(grid, cut.lines, col, row),
                       CellCentre(grid, col, row), frontiers);
             BevelPiece(piece);

@@ -9,8 +9,8 @@
 
 namespace GAME {
 
-// Hands out the texel buffer of the piece in cell (col, row), width x height texels; called
-// once per piece, row by row. The cut clears the buffer before filling it.
+// Hands out the texel buffer of the piece in cell (col, row), width x height texels, cleared to
+// transparent (0); called once per piece, row by row.
 using PIECE_TEXELS_SOURCE = std::function<TEXEL_VIEW(int col, int row, int width, int height)>;
 
 struct PICTURE_CUT {
