@@ -21,7 +21,8 @@ WUN::ST_GAME& Frame() {
 int PUZZLE_PIECES_SYSTEM::HitTest(int x, int y) const {
     for (int i = 0; i < StackSize(); ++i) {
         const PUZZLE_PIECE& p = *stack_[i];
-        const bool takes_part = p.edge || !border_filter || !p.IsSingle();
+        // Faded pieces (the border filter) are out of reach until fully present again.
+        const bool takes_part = p.appear == 1.0f && (p.edge || !border_filter || !p.IsSingle());
         const bool reachable = p.BK == 0 || pocket_->IsOpen();
         if (takes_part && reachable && p.OutlineContains(x, y)) {
             return i + 1;

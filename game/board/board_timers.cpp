@@ -63,7 +63,6 @@ void PUZZLE_PIECES_SYSTEM::UpdateTimers(float dt) {
             }
         }
     }
-    spinner_angle += 6.0f * dt;
     if (regBr < 2) {
         CompleteFrame();
     }

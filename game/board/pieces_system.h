@@ -213,7 +213,6 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     float finish_timer = 0.0f;
     int finish_sparkles = 0;
     float hint_sparkle_timer = 0.0f;
-    float spinner_angle = 0.0f;  // the score panel's spinning sprite
     SCORE_DISPLAY score_display;
 
     // The picture (whole, as dealt) and the mask of the cut lines in picture pixels.

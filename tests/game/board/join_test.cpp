@@ -77,6 +77,37 @@ TEST_F(BoardTest, ARowZeroPieceTurnedTwiceJoinsOnlyBelowItsRowOneNeighbour) {
     EXPECT_EQ(a.nstr, b.nstr);
 }
 
+// Whatever the turn, a piece joins a grid neighbour exactly when it lies on the side of it where
+// the turned picture puts it: the grid offset from B to A, turned clockwise trt times.
+TEST_F(BoardTest, TheJoinDirectionFollowsTheTurn) {
+    MakeBoard(true);
+    PUZZLE_PIECE& a = Piece(1, 1);
+    const CUT_POINT grid_offsets[4] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};  // A - B as (col, row)
+    const CUT_POINT sides[4] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};  // below, left, above, right
+    for (int trt = 0; trt < 4; ++trt) {
+        for (const CUT_POINT& offset : grid_offsets) {
+            PUZZLE_PIECE& b = Piece(a.col - offset.x, a.row - offset.y);
+            TurnTo(a, trt);
+            TurnTo(b, trt);
+            CUT_POINT turned = offset;
+            for (int i = 0; i < trt; ++i)
+                turned = {-turned.y, turned.x};
+            for (const CUT_POINT& side : sides) {
+                Spread();
+                a.nstr = b.nstr = 0;
+                const float w = trt % 2 == 0 ? a.cellW : a.cellH;
+                const float h = trt % 2 == 0 ? a.cellH : a.cellW;
+                b.Place(500.0f, 400.0f);
+                a.Place(500.0f + side.x * w, 400.0f + side.y * h);
+                const bool joined = board->TryJoin(board->StackIndexOf(&a));
+                EXPECT_EQ(joined, side == turned)
+                    << "trt " << trt << " offset " << offset.x << "," << offset.y << " side "
+                    << side.x << "," << side.y;
+            }
+        }
+    }
+}
+
 TEST_F(BoardTest, TwoSingleEdgePiecesLowerTheBorderCountAnInnerPieceOnTheFrameDoesNot) {
     MakeBoard();
     PUZZLE_PIECE& corner = Piece(0, 0);
