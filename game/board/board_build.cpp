@@ -33,6 +33,7 @@ void PUZZLE_PIECES_SYSTEM::BuildPieces() {
     WRANDOM& random = Frame().random;
     random.Seed(0);
 
+    held_ = nullptr;
     pieces_.clear();
     stack_.clear();
     grid_.clear();

@@ -74,7 +74,7 @@ int PUZZLE_PIECES_SYSTEM::HandleMouse() {
     int x = 0;
     int y = 0;
     input.GetPosition(x, y);
-    if (!pocket_->ContainsPointer() && fly_shown && held_ == 0 && !band_active_) {
+    if (!pocket_->ContainsPointer() && fly_shown && held_ == nullptr && !band_active_) {
         const int answer = fly_frame_->Update();
         if (answer >= 1 && answer <= 3) {
             fly_frame_->SetZoom(answer);
@@ -112,7 +112,7 @@ int PUZZLE_PIECES_SYSTEM::HandleMouse() {
 int PUZZLE_PIECES_SYSTEM::HandleRightPress(int x, int y) {
     if (magnifier_on) {
         magnifier_on = false;
-        held_ = 0;
+        held_ = nullptr;
         return kBoardMagnifierOff;
     }
     if (!rt) {
@@ -120,7 +120,7 @@ int PUZZLE_PIECES_SYSTEM::HandleRightPress(int x, int y) {
         return kBoardNothing;
     }
     // A piece found here turns but is not picked up.
-    const int index = held_ != 0 ? held_ : HitTest(x, y);
+    const int index = held_ != nullptr ? HeldPiece() : HitTest(x, y);
     if (index == 0) {
         if (hint_active) {
             ClearHint();
@@ -219,19 +219,20 @@ int PUZZLE_PIECES_SYSTEM::HandleLeftPress(int x, int y) {
     }
     // The piece is held even when the hint was cleared, so that it is dropped (and lowered)
     // on the release like any other.
-    held_ = HitTest(x, y);
+    const int held = HitTest(x, y);
+    held_ = held != 0 ? stack_[held - 1] : nullptr;
     return result;
 }
 
 void PUZZLE_PIECES_SYSTEM::HandleLeftHeld(int x, int y) {
-    if (held_ == 0) {
+    if (held_ == nullptr) {
         band_x2_ = x;
         band_y2_ = y;
         band_sprite_->SetPosition(std::min(band_x1_, band_x2_), std::min(band_y1_, band_y2_));
         band_sprite_->SetSize(std::abs(band_x2_ - band_x1_), std::abs(band_y2_ - band_y1_));
         return;
     }
-    PUZZLE_PIECE& piece = *stack_[held_ - 1];
+    PUZZLE_PIECE& piece = *held_;
     const int dx = x - last_x_;
     const int dy = y - last_y_;
     if (piece.IsSingle()) {
@@ -240,7 +241,7 @@ void PUZZLE_PIECES_SYSTEM::HandleLeftHeld(int x, int y) {
         SetGroupHover(piece.nstr);
     }
     if (!piece.selected) {
-        MoveUnit(held_ - 1, dx, dy);
+        MoveUnit(StackIndexOf(held_), dx, dy);
     } else {
         // A resting selected single stops at the play area's edge on the side it moves toward.
         for (PUZZLE_PIECE* p : stack_) {
@@ -301,16 +302,16 @@ int PUZZLE_PIECES_SYSTEM::HandleLeftRelease(int x, int y) {
         }
         return kBoardNothing;
     }
-    if (held_ == 0) {
+    if (held_ == nullptr) {
         return kBoardNothing;
     }
-    PUZZLE_PIECE& piece = *stack_[held_ - 1];
+    PUZZLE_PIECE& piece = *held_;
     PlaySound(kSoundPut);
     band_x1_ = band_x2_ = band_y1_ = band_y2_ = 0;
     const bool over_pocket = pocket_->ContainsPointer();
     bool snapped = false;
     if (settings != nullptr && settings->pieces_fix && !over_pocket) {
-        snapped = SnapHome(held_ - 1);
+        snapped = SnapHome(StackIndexOf(held_));
     }
     int result = kBoardNothing;
     if (!piece.selected && piece.IsSingle()) {
@@ -322,13 +323,13 @@ int PUZZLE_PIECES_SYSTEM::HandleLeftRelease(int x, int y) {
             joined = true;
         }
         if (joined) {
-            held_ = 0;
+            held_ = nullptr;
             ClearHint();
             return kBoardHintCleared;
         }
         if (over_pocket) {
             ClearHint();
-            held_ = 0;
+            held_ = nullptr;
             return DropIntoPocket(piece);
         }
         if (snapped) {
@@ -336,11 +337,11 @@ int PUZZLE_PIECES_SYSTEM::HandleLeftRelease(int x, int y) {
         }
     } else if (!piece.selected) {
         if (FrameLocked(piece)) {
-            held_ = 0;
+            held_ = nullptr;
             return kBoardNothing;
         }
         dropped_group = piece.nstr;
-        BringGroupToFront(piece.nstr, held_ - 1, true);
+        BringGroupToFront(piece.nstr, StackIndexOf(&piece), true);
         SetGroupLift(-1, piece.nstr, false);
         std::vector<PUZZLE_PIECE*> members;
         for (PUZZLE_PIECE* p : stack_) {
@@ -375,7 +376,7 @@ int PUZZLE_PIECES_SYSTEM::HandleLeftRelease(int x, int y) {
             }
         }
     }
-    held_ = 0;
+    held_ = nullptr;
     return result;
 }
 

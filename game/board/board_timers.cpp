@@ -16,7 +16,7 @@ constexpr float kFinishSparkleTime = 0.3f;  // seconds per sparkling piece
 }  // namespace
 
 void PUZZLE_PIECES_SYSTEM::UpdateTimers(float dt) {
-    held_time = held_ != 0 ? held_time + dt : 0.0f;
+    held_time = held_ != nullptr ? held_time + dt : 0.0f;
 
     if (pulse_group > 0) {
         pulse_angle += dt * kPi;

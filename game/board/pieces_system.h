@@ -117,7 +117,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     PUZZLE_PIECE* GridAt(int col, int row) const { return grid_[row * cols + col]; }
     const std::vector<PUZZLE_PIECE*>& Grid() const { return grid_; }
     const std::vector<PUZZLE_PIECE*>& BorderRing() const { return ring_; }
-    int HeldPiece() const { return held_; }
+    // Stack index + 1 of the held piece, 0 when nothing is held.
+    int HeldPiece() const { return held_ != nullptr ? StackIndexOf(held_) + 1 : 0; }
     bool BandActive() const { return band_active_; }
     // The group of the grid's piece 0, or 0 while it is single.
     int FrameGroup() const;
@@ -272,7 +273,9 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     std::vector<PUZZLE_PIECE*> ring_;                    // the edge pieces, clockwise
 
     int available_height_ = 0;  // of the preview fit; 0 is the screen height
-    int held_ = 0;              // stack index + 1, 0 for none
+    // The held piece itself, not its stack index: the stack may be reordered during a drag
+    // (a dropped group that comes to rest sinks to the back).
+    PUZZLE_PIECE* held_ = nullptr;
     int last_x_ = 0;
     int last_y_ = 0;
     bool band_active_ = false;
