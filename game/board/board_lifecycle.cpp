@@ -118,9 +118,12 @@ void PUZZLE_PIECES_SYSTEM::Init(const std::string& picture_path_, int min_pieces
     } else {
         picture = new WSPRITE(picture_path.c_str(), true);
     }
+    // The mask matches the picture's texels (after a failed load, the default texture's).
     WRENDER* render = Frame().GetRender();
-    WTEXTURE* mask_texture =
-        render->CreateTexture(std::max(picture->GetWidth(), 1), std::max(picture->GetHeight(), 1));
+    int width = 0;
+    int height = 0;
+    render->GetTextureSize(picture->GetTexture(), width, height);
+    WTEXTURE* mask_texture = render->CreateTexture(std::max(width, 1), std::max(height, 1));
     mask = new WSPRITE(mask_texture);
     available_height_ = available_height;
     FitPicture(available_height);
