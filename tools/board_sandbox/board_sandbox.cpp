@@ -10,6 +10,7 @@
 #include "engine/frame/window_events.h"
 #include "engine/platform/platform.h"
 #include "engine/platform/png_writer.h"
+#include "engine/platform/virtual_keys.h"
 #include "engine/ui/particles.h"
 #include "game/board/pieces_system.h"
 #include "game/shell/player_profile.h"
@@ -98,9 +99,9 @@ int RunHeadless(const SANDBOX_OPTIONS& options) {
 int main(int argc, char** argv) {
     SANDBOX_OPTIONS options;
     options.game_dir = PD_GAME_DIR;
-    if (!ParseSandboxOptions(argc, argv, options)) {
+    if (!ParseSandboxOptions(argc, argv, options) || options.help) {
         PrintSandboxUsage();
-        return 2;
+        return options.help ? 0 : 2;
     }
     namespace fs = std::filesystem;
     std::string picture = options.picture;

@@ -39,7 +39,8 @@ void PrintSandboxUsage() {
                  "  --aspect    grid aspect, shorter over longer side (default: the picture's)\n"
                  "  --game-dir  built game folder with fonts, sounds and packs\n"
                  "  --screenshot FILE --frames N   write frame N as PNG and quit (headless)\n"
-                 "  --solve     drag the pieces home one by one\n");
+                 "  --solve     drag the pieces home one by one\n"
+                 "Escape or closing the window ends a game in the window.\n");
 }
 
 bool ParseSandboxOptions(int argc, char** argv, SANDBOX_OPTIONS& o) {
@@ -50,7 +51,9 @@ bool ParseSandboxOptions(int argc, char** argv, SANDBOX_OPTIONS& o) {
             std::fprintf(stderr, "board_sandbox: bad argument '%s'\n", arg);
             return false;
         };
-        if (std::strcmp(arg, "--pieces") == 0) {
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            o.help = true;
+        } else if (std::strcmp(arg, "--pieces") == 0) {
             if (!has_value || !ToInt(argv[++i], 2, 40, o.pieces))
                 return fail();
         } else if (std::strcmp(arg, "--deform") == 0) {

@@ -15,6 +15,7 @@ struct SANDBOX_OPTIONS {
     std::string game_dir;  // fonts, sounds and packs; empty: the build's game folder
     int width = 1024;      // logical screen size
     int height = 768;
+    bool help = false;
 };
 
 // False (with a message on standard error) for unknown or malformed arguments.
