@@ -172,7 +172,6 @@ TEST_F(BoardTest, TheSecondJoinOfOneDropScoresDoubleAndIsSilent) {
 // (origin_x, origin_y) + cell offsets, and sets the counters to match.
 void AssembleAllBut(PUZZLE_PIECES_SYSTEM& board, std::vector<PUZZLE_PIECE*> apart, float origin_x,
                     float origin_y) {
-    int grouped = 0;
     int edges_apart = 0;
     for (PUZZLE_PIECE* p : board.Grid()) {
         p->Place(origin_x + p->col * p->cellW, origin_y + p->row * p->cellH);
@@ -183,12 +182,10 @@ void AssembleAllBut(PUZZLE_PIECES_SYSTEM& board, std::vector<PUZZLE_PIECE*> apar
             continue;
         }
         p->nstr = 1;
-        ++grouped;
     }
     board.cstr = 1;
     board.regF = 1 + static_cast<int>(apart.size());
     board.regBr = 1 + edges_apart;
-    (void)grouped;
 }
 
 TEST_F(BoardTest, TheLastJoinAddsTheGridSizeAndPlaysTheWinOnce) {
@@ -230,7 +227,6 @@ TEST_F(BoardTest, ACompletedFrameTurnsUprightGoesHomeAndIsLocked) {
     PUZZLE_PIECE& missing = Piece(3, 0);
     std::vector<PUZZLE_PIECE*> apart = {&missing, &Piece(1, 1), &Piece(2, 1)};
     // Upside down, cell (c, r) lies at origin - (c, r) cells.
-    int edges = 0;
     for (PUZZLE_PIECE* p : board->Grid()) {
         p->Place(700.0f - p->col * p->cellW, 500.0f - p->row * p->cellH);
         if (std::find(apart.begin(), apart.end(), p) != apart.end()) {
@@ -238,7 +234,6 @@ TEST_F(BoardTest, ACompletedFrameTurnsUprightGoesHomeAndIsLocked) {
             continue;
         }
         p->nstr = 1;
-        ++edges;
     }
     board->cstr = 1;
     board->regF = 4;
