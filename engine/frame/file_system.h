@@ -10,7 +10,7 @@ class xml_document;
 }
 
 class WFILE_SYSTEM {
-public:
+  public:
     WFILE_SYSTEM();
     ~WFILE_SYSTEM();
     WFILE_SYSTEM(const WFILE_SYSTEM&) = delete;

@@ -18,7 +18,7 @@ void StartThread(void (*fn)());
 
 // A recursive mutual-exclusion lock (the loading lock).
 class Lock {
-public:
+  public:
     Lock();
     ~Lock();
     Lock(const Lock&) = delete;
@@ -26,7 +26,7 @@ public:
     void Enter();
     void Leave();
 
-private:
+  private:
     void* impl_;
 };
 
@@ -55,7 +55,7 @@ enum class MouseButton { kLeft, kRight, kMiddle };
 // Receives the events of one PumpEvents call. Positions are client pixels; keys are Windows
 // virtual-key codes (see virtual_keys.h); typed text arrives as UTF-16 code units.
 class EventSink {
-public:
+  public:
     virtual ~EventSink() = default;
     virtual void OnMouseMove(int client_x, int client_y) = 0;
     virtual void OnMouseButton(MouseButton button, bool down, bool double_click) = 0;
