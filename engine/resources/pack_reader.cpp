@@ -49,9 +49,11 @@ int WFILE_SYSTEM::FindMember(const char* name) {
         if (status != UNZ_OK) {
             return status;
         }
-        // A name too long for the buffer is cut without a terminator; compare by its own length.
+        // A name too long for the buffer is cut without a terminator, and so never matches;
+        // shorter names compare by their own length.
         member_name[sizeof(member_name) - 1] = '\0';
-        if (info.size_filename == wanted && std::memcmp(member_name, name, wanted) == 0) {
+        if (info.size_filename == wanted && wanted < sizeof(member_name) &&
+            std::memcmp(member_name, name, wanted) == 0) {
             MemberSize = info.uncompressed_size;
             return 1;
         }

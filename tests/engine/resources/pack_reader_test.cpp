@@ -1,5 +1,6 @@
 // The pack reader against fixture packs made with the pack writer, honest and hostile.
 #include <gtest/gtest.h>
+#include <minizip/zip.h>
 
 #include <atomic>
 #include <cstdint>
@@ -149,6 +150,27 @@ TEST_F(PackReaderTest, FindMemberReportsTheMissingAndTheUnopened) {
 
     const std::string empty = Build("empty_pack", {}, kPackPassword);
     EXPECT_EQ(ReadText(empty, "up_panel.png", kPackPassword), "<fail>");
+}
+
+TEST_F(PackReaderTest, NamesTooLongForTheNameBufferNeverMatch) {
+    // The pack writer refuses such names, so this archive is written with the zip library itself.
+    const std::string longest(sizeof(files_.member_name) - 1, 'n');
+    const std::string too_long(300, 'n');
+    const std::string path = scratch_.Path("long_names");
+    zipFile zip = zipOpen(path.c_str(), APPEND_STATUS_CREATE);
+    ASSERT_NE(zip, nullptr);
+    for (const std::string& name : {too_long, longest}) {
+        ASSERT_EQ(
+            zipOpenNewFileInZip(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, 0, 0),
+            ZIP_OK);
+        ASSERT_EQ(zipWriteInFileInZip(zip, name.data(), 3), ZIP_OK);
+        ASSERT_EQ(zipCloseFileInZip(zip), ZIP_OK);
+    }
+    ASSERT_EQ(zipClose(zip, nullptr), ZIP_OK);
+
+    EXPECT_EQ(ReadText(path, longest.c_str(), ""), "nnn");
+    EXPECT_EQ(ReadText(path, too_long.c_str(), ""), "<fail>");
+    EXPECT_EQ(ReadText(path, too_long.substr(0, 259).c_str(), ""), "nnn");  // the second member
 }
 
 TEST_F(PackReaderTest, AZeroByteMemberReadsAsAnEmptyBufferWithItsSpareByte) {
