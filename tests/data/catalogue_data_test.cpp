@@ -20,18 +20,13 @@ namespace {
 constexpr int kPlayWidth = 1024 - 100;
 constexpr int kPlayHeight = 768 - 100;
 
-class CatalogueDataTest : public GameFolderTest {
+class CatalogueDataTest : public RegistryFolderTest {
   protected:
     void SetUp() override {
-        GameFolderTest::SetUp();
+        RegistryFolderTest::SetUp();
         if (HasFatalFailure())
             return;
-        LoadResources();
         ASSERT_TRUE(pzls_.load_file("pzls.xml"));
-    }
-    void TearDown() override {
-        UseBuiltInResources();
-        GameFolderTest::TearDown();
     }
     pugi::xml_document pzls_;
 };

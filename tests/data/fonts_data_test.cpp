@@ -16,19 +16,15 @@
 
 namespace {
 
-class FontsDataTest : public GameFolderTest {
+class FontsDataTest : public RegistryFolderTest {
   protected:
     void SetUp() override {
-        GameFolderTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        LoadResources();
+        RegistryFolderTest::SetUp();
         render_ = WUN::ST_GAME::GetInstance()->GetRender();
     }
     void TearDown() override {
         g_file_system.UnselectPack();
-        UseBuiltInResources();
-        GameFolderTest::TearDown();
+        RegistryFolderTest::TearDown();
     }
     std::unique_ptr<WFONT> Load(const RESOURCE_FONT& item) {
         g_file_system.SelectPack(g_resources.packs.fonts_pack);

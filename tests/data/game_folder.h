@@ -1,5 +1,6 @@
 // The built game folder as the data checks see it: its path, packs read with the program's
-// password, and the working folder switched into it for loaders that read loose files.
+// password, the working folder switched into it for loaders that read loose files, and the
+// shipped registry.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 
 #include "engine/frame/file_system.h"
 #include "engine/resources/pack_password.h"
+#include "engine/resources/registry.h"
 
 // The folder named by PD_GAME_DIR (set by CTest), or empty.
 inline std::string GameFolder() {
@@ -65,4 +67,19 @@ class GameFolderTest : public ::testing::Test {
     std::string folder_;
     std::filesystem::path previous_;
     bool saved_use_packs_ = false;
+};
+
+// The game folder with its shipped resource.xml read into g_resources; the built-in registry is
+// put back afterwards so that no other test sees the shipped one.
+class RegistryFolderTest : public GameFolderTest {
+  protected:
+    void SetUp() override {
+        GameFolderTest::SetUp();
+        if (!HasFatalFailure())
+            LoadResources();
+    }
+    void TearDown() override {
+        UseBuiltInResources();
+        GameFolderTest::TearDown();
+    }
 };

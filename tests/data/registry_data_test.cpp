@@ -70,19 +70,8 @@ const RESOURCE_SECTION* FindSection(const char* name) {
     return nullptr;
 }
 
-class RegistryDataTest : public GameFolderTest {
+class RegistryDataTest : public RegistryFolderTest {
   protected:
-    void SetUp() override {
-        GameFolderTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        LoadResources();
-    }
-    void TearDown() override {
-        UseBuiltInResources();
-        GameFolderTest::TearDown();
-    }
-
     // The size of an image member, or false when it is missing or no PNG/JPEG.
     bool MemberImageSize(const char* pack, const char* member, int& w, int& h) {
         std::vector<unsigned char> bytes;
