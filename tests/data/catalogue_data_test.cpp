@@ -31,8 +31,9 @@ class CatalogueDataTest : public RegistryFolderTest {
     pugi::xml_document pzls_;
 };
 
-// The share of cells of a cols x rows grid over the picture whose brightness hardly varies:
-// such cells become pieces that look alike and can only be placed by trial.
+// The share of cells of a cols x rows grid over the picture whose brightness hardly varies (a
+// standard deviation under 8 of 255): such cells become pieces that look alike and can only be
+// placed by trial. Blurred backgrounds of close-up photographs score high.
 double FlatShare(const WTEXTURE& picture, int cols, int rows) {
     int flat = 0;
     for (int gy = 0; gy < rows; ++gy) {
@@ -50,7 +51,7 @@ double FlatShare(const WTEXTURE& picture, int cols, int rows) {
                 }
             }
             double mean = sum / n;
-            if (square / n - mean * mean < 4.0 * 4.0)
+            if (square / n - mean * mean < 8.0 * 8.0)
                 ++flat;
         }
     }
@@ -100,7 +101,7 @@ TEST_F(CatalogueDataTest, PicturesHaveDetailAcrossTheirPieces) {
             WTEXTURE* picture = render->LoadTextureFromMemory(bytes.data(), bytes.size());
             ASSERT_NE(picture, render->GetDefaultTexture()) << full;
             const double flat = FlatShare(*picture, 8, 6);
-            EXPECT_LE(flat, 0.25) << full << ": " << flat * 100 << "% of its pieces are plain";
+            EXPECT_LE(flat, 0.34) << full << ": " << flat * 100 << "% of its pieces are plain";
             render->ReleaseTexture(picture);
         }
     }
