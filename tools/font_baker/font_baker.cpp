@@ -192,8 +192,13 @@ bool WriteSample(const OPTIONS& o, const std::vector<BAKED_GLYPH>& glyphs, int l
                 if (ty < 0 || ty >= sample.height)
                     continue;
                 for (int cx = 0; cx < g->cell.width; ++cx) {
+                    // Missing glyphs move the pen back by the negative spacing alone, so a line
+                    // of them can run left of the margin.
+                    const int tx = margin + x + cx;
+                    if (tx < 0 || tx >= sample.width)
+                        continue;
                     const uint8_t* s = g->cell.At(cx, cy);
-                    uint8_t* d = sample.At(margin + x + cx, ty);
+                    uint8_t* d = sample.At(tx, ty);
                     float a = s[3] / 255.0f;
                     const uint32_t tint[3] = {(o.tint >> 16) & 0xFF, (o.tint >> 8) & 0xFF,
                                               o.tint & 0xFF};
