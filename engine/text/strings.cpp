@@ -1,6 +1,7 @@
 // The string table, strings.xml, and the resolving of g_texts, credits and pack captions.
 #include "engine/text/strings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -199,28 +200,23 @@ int WSTRING_TABLE::LoadSheet(const pugi::xml_document& document, int key_column,
     key_column_ = key_column ? key_column : 1;
     value_column_ = value_column ? value_column : 2;
     pugi::xml_node row = document.child("Workbook").child("Worksheet").child("Table").child("Row");
-    for (int number = 1; row; row = row.next_sibling(), ++number) {
-        if (row.type() != pugi::node_element) {
-            continue;
-        }
+    for (int number = 1; row; row = NextElement(row), ++number) {
         WSTRING_ENTRY& entry = entries_.emplace_back();
         entry.row = number;
         // Cells count by position; an office suite that leaves cells out marks the next one
-        // with ss:Index, and a merged cell takes ss:MergeAcross further columns.
-        int column = 0;
-        for (pugi::xml_node cell = row.first_child(); cell; cell = cell.next_sibling()) {
-            if (cell.type() != pugi::node_element) {
-                continue;
-            }
-            const pugi::xml_attribute index = SheetAttribute(cell, "Index");
-            column = index && index.as_int() > column ? index.as_int() : column + 1;
+        // with ss:Index, and a merged cell takes ss:MergeAcross further columns. Wide enough
+        // that no index or merge in a hostile file can wrap it; columns only move right.
+        long long column = 0;
+        for (pugi::xml_node cell = FirstElement(row); cell; cell = NextElement(cell)) {
+            const long long index = SheetAttribute(cell, "Index").as_int();
+            column = index > column ? index : column + 1;
             if (column == key_column_) {
                 entry.key = CellText(cell);
             }
             if (column == value_column_) {
                 entry.value = CellText(cell);
             }
-            column += SheetAttribute(cell, "MergeAcross").as_int();
+            column += std::max(0, SheetAttribute(cell, "MergeAcross").as_int());
         }
     }
     row_count_ = static_cast<int>(entries_.size());

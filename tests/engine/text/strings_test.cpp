@@ -45,15 +45,24 @@ TEST(StringTable, CellsCountByPositionAndExplicitIndex) {
                  SheetCell("after merge")) +
         SheetRow(SheetCell("rich_key") +
                  "<Cell><ss:Data ss:Type=\"String\" xmlns=\"http://www.w3.org/TR/REC-html40\">"
-                 "<B>Bold</B> and plain</ss:Data></Cell>");
+                 "<B>Bold</B> and plain</ss:Data></Cell>") +
+        // Hostile merges: one that would wrap the column count past a later ss:Index 2, and a
+        // negative one that would step back onto the key column.
+        SheetRow("<Cell ss:MergeAcross=\"2147483647\"><Data>huge_merge_key</Data></Cell>" +
+                 SheetCell("wrapped text", 2)) +
+        SheetRow(SheetCell("back_key") +
+                 "<Cell ss:MergeAcross=\"-2\"><Data>back text</Data></Cell>" +
+                 SheetCell("overwritten_key"));
     const WSTRING_TABLE table = TableOf(Sheet({}, rows));
-    EXPECT_EQ(table.RowCount(), 6);
+    EXPECT_EQ(table.RowCount(), 8);
     EXPECT_STREQ(table.Lookup("only_key"), "Value not loaded");
     EXPECT_STREQ(table.Lookup("Value not loaded"), "right text");
     EXPECT_STREQ(table.Lookup("gap_key"), "Value not loaded");
     EXPECT_STREQ(table.Lookup("wide_key"), "comment");
     EXPECT_STREQ(table.Lookup("merged_key"), "Value not loaded");
     EXPECT_STREQ(table.Lookup("rich_key"), "Bold and plain");
+    EXPECT_STREQ(table.Lookup("huge_merge_key"), "Value not loaded");
+    EXPECT_STREQ(table.Lookup("back_key"), "back text");
 }
 
 TEST(StringTable, OtherColumnsLaterLoadsAndBadDocuments) {
