@@ -3,7 +3,10 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "engine/frame/game.h"
 #include "engine/resources/config.h"
 #include "engine/resources/registry.h"
 #include "engine/resources/startup_message.h"
@@ -31,22 +34,35 @@ TEST(LoadTablesDeathTest, AMissingStringsFileEndsStartUpWithItsMessage) {
     EXPECT_FALSE(scratch.Read("config.xml").empty());
 }
 
-TEST(LoadTables, ReadsAllThreeTables) {
-    SCRATCH_FOLDER scratch;
-    scratch.Write("strings.xml", Sheet({{"menu_btn_hello", "Hello"}, {"error_play_url", "Lost"}}));
-    scratch.Write("config.xml", "<config><product var='Puzzle Desk'/></config>");
-    {
-        WORKING_FOLDER working(scratch.Root());
-        LoadTables();
+TEST(LoadTables, ReadsAllThreeTablesAndNamesTheApplication) {
+    WUN::ST_GAME* game = WUN::ST_GAME::GetInstance();
+    const std::string saved_name = game->GetName();
+    for (const bool named : {true, false}) {
+        SCRATCH_FOLDER scratch;
+        std::vector<std::pair<std::string, std::string>> rows = {{"menu_btn_hello", "Hello"},
+                                                                 {"error_play_url", "Lost"}};
+        if (named) {
+            rows.push_back({"windowname_txt_gamename", "Puzzle Desk (localised)"});
+        }
+        scratch.Write("strings.xml", Sheet(rows));
+        scratch.Write("config.xml", "<config><product var='Puzzle Desk'/></config>");
+        game->SetName("before");
+        {
+            WORKING_FOLDER working(scratch.Root());
+            LoadTables();
+        }
+        SCOPED_TRACE(named ? "with a localised name" : "without one");
+        EXPECT_EQ(game->GetName(), named ? "Puzzle Desk (localised)" : "before");
+        EXPECT_STREQ(g_resources.packs.fonts_pack, "DATA/fonts");
+        EXPECT_STREQ(g_config.product, "Puzzle Desk");
+        EXPECT_STREQ(g_texts.menu_btn_hello, "Hello");
+        EXPECT_STREQ(g_texts.error_play_url, "Lost");
+        EXPECT_EQ(g_texts.system_txt_resolution, nullptr);
+        g_texts = TEXTS();
+        g_config = CONFIG();
+        GetStringTable().Clear();
     }
-    EXPECT_STREQ(g_resources.packs.fonts_pack, "DATA/fonts");
-    EXPECT_STREQ(g_config.product, "Puzzle Desk");
-    EXPECT_STREQ(g_texts.menu_btn_hello, "Hello");
-    EXPECT_STREQ(g_texts.error_play_url, "Lost");
-    EXPECT_EQ(g_texts.system_txt_resolution, nullptr);
-    g_texts = TEXTS();
-    g_config = CONFIG();
-    GetStringTable().Clear();
+    game->SetName(saved_name.c_str());
 }
 
 }  // namespace
