@@ -158,6 +158,13 @@ TEST_F(RegistryDataTest, ButtonStripsHoldFourFramesAndCheckBoxesTwo) {
         {r.packs.level_pack, r.play_panel.magnifer, 4},
         {r.packs.level_pack, r.play_panel.border, 4},
         {r.packs.level_pack, r.play_panel.settings, 4},
+        {r.packs.level_pack, r.fly_frame.x1, 4},
+        {r.packs.level_pack, r.fly_frame.x2, 4},
+        {r.packs.level_pack, r.fly_frame.x3, 4},
+        {r.packs.level_pack, r.fly_frame.close, 4},
+        {r.packs.gui_pack, r.level_win.replay, 4},
+        {r.packs.pocket_pack, r.pocket.button, 4},
+        {r.packs.gui_pack, r.gui.slider, 4},  // left cap, track, right cap, knob
         {r.packs.gui_pack, r.gui.check_box, 2},
         {r.packs.gui_pack, r.change_puzzle_screen, 2},
     };
