@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/frame/file_system.h"
+#include "engine/resources/member_inflater.h"
 #include "engine/resources/pack_password.h"
 #include "tests/engine/resources/scratch_folder.h"
 
@@ -102,6 +103,9 @@ TEST_F(PackBuilderCliTest, FailuresLeaveTheOldPackInPlace) {
     const std::string pack = scratch_.Write("kept", "old pack");
     scratch_.Write("no_tab", "a.txt src/a.txt\n");
     scratch_.Write("missing_source", "a.txt\tsrc/nothing_here\n");
+    // Sparse: one byte more than the game reads from a pack, without writing it out.
+    std::filesystem::resize_file(scratch_.Write("src/huge", ""), kMaxMemberSize + 1);
+    scratch_.Write("huge_source", "huge\tsrc/huge\n");
     const std::string list_of = " --list ";
     const struct {
         const char* label;
@@ -114,6 +118,7 @@ TEST_F(PackBuilderCliTest, FailuresLeaveTheOldPackInPlace) {
         {"missing folder", Quoted(pack) + " --dir " + Quoted(scratch_.Path("none")), 1},
         {"line without tab", Quoted(pack) + list_of + Quoted(scratch_.Path("no_tab")), 1},
         {"missing source", Quoted(pack) + list_of + Quoted(scratch_.Path("missing_source")), 1},
+        {"source too large", Quoted(pack) + list_of + Quoted(scratch_.Path("huge_source")), 1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RunBuilder(c.arguments), c.code) << c.label;

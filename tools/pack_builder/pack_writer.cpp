@@ -11,6 +11,7 @@
 #include <random>
 #include <system_error>
 
+#include "engine/resources/member_inflater.h"
 #include "engine/resources/zip_crypto.h"
 
 namespace fs = std::filesystem;
@@ -64,6 +65,14 @@ std::string Encrypt(const std::string& data, const std::string& password, uLong 
 // One member, deflated and, with a password, encrypted here; minizip stores the bytes raw.
 bool AddMember(zipFile zip, const PACK_MEMBER& member, const std::string& password,
                std::string& error) {
+    // Checked before reading: the game would refuse the member, and zlib takes 32-bit sizes.
+    std::error_code ec;
+    const uintmax_t size = fs::file_size(member.source_path, ec);
+    if (!ec && size > kMaxMemberSize) {
+        error = member.source_path + " is larger than a pack member may be (" +
+                std::to_string(kMaxMemberSize >> 20) + " MiB)";
+        return false;
+    }
     std::string bytes;
     if (!ReadWholeFile(member.source_path, bytes)) {
         error = "cannot read " + member.source_path;
