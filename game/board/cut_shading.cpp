@@ -175,13 +175,10 @@ void SmoothOutline(TEXEL_VIEW piece) {
                 single_neighbour.push_back({x, y});
                 continue;
             }
+            // The range need not grow: its last texel has at most its left neighbour opaque.
             texel = WithAlpha(last, opaque == 2 ? 230 : 255);
             first_set[y] = std::min(first_set[y], x);
             last_set[y] = std::max(last_set[y], x);
-            if (opaque >= 3) {
-                // A new opaque texel may give its right neighbour an opaque neighbour.
-                to = std::min(std::max(to, x + 1), w - 1);
-            }
         }
     }
     for (uint32_t alpha = 210; alpha >= 30; alpha -= 20) {
