@@ -103,7 +103,7 @@ int PUZZLE_PIECES_SYSTEM::HandleMouse() {
         return kBoardNothing;
     }
     if (left == -1) {
-        return HandleLeftRelease(x, y);
+        return HandleLeftRelease();
     }
     HandleHover(x, y);
     return kBoardNothing;
@@ -279,9 +279,7 @@ int PUZZLE_PIECES_SYSTEM::DropIntoPocket(PUZZLE_PIECE& piece) {
     return kBoardHintCleared;
 }
 
-int PUZZLE_PIECES_SYSTEM::HandleLeftRelease(int x, int y) {
-    (void)x;
-    (void)y;
+int PUZZLE_PIECES_SYSTEM::HandleLeftRelease() {
     if (band_active_) {
         band_sprite_->SetSize(0, 0);
         band_x1_ = band_x2_ = band_y1_ = band_y2_ = 0;

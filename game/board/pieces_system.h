@@ -246,9 +246,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     int HandleRightPress(int x, int y);
     int HandleLeftPress(int x, int y);
     void HandleLeftHeld(int x, int y);
-    int HandleLeftRelease(int x, int y);
+    int HandleLeftRelease();
     void HandleHover(int x, int y);
-    int DropSingle(int index, bool snapped);
     int DropIntoPocket(PUZZLE_PIECE& piece);
     void StartBand(int x, int y);
     void UpdateBand();
