@@ -14,7 +14,6 @@
 
 #include "engine/frame/file_system.h"
 #include "engine/resources/member_inflater.h"
-#include "engine/resources/pack_item.h"
 #include "engine/resources/pack_password.h"
 #include "tests/engine/resources/scratch_folder.h"
 #include "tools/pack_builder/pack_writer.h"
@@ -275,41 +274,6 @@ TEST(PackSelection, SelectingFollowsThePacksSwitch) {
     files.UnselectPack();
     EXPECT_EQ(files.LooseFolder, "DATA/menu");  // kept: nothing resets the loose folder
     UsePacks = saved;
-}
-
-TEST(PackItem, LooseItemsComeFromTheFolderNamedLikeThePack) {
-    SCRATCH_FOLDER scratch;
-    scratch.Write("DATA/menu/up_panel.png", "loose panel");
-    WORKING_FOLDER working(scratch.Root());
-    WFILE_SYSTEM files;
-    const bool saved = UsePacks;
-    UsePacks = false;
-    files.SelectPack("DATA/menu");
-    std::string seen;
-    EXPECT_TRUE(UseItem(files, "up_panel.png", [&](const unsigned char* data, size_t size) {
-        seen.assign(reinterpret_cast<const char*>(data), size);
-    }));
-    EXPECT_EQ(seen, "loose panel");
-    EXPECT_FALSE(UseItem(files, "Up_panel.png", [](const unsigned char*, size_t) {}));
-    UsePacks = saved;
-
-    files.SetLooseFolder("");
-    EXPECT_EQ(LooseItemPath(files, "x.png"), "/x.png");
-    files.SetLooseFolder("DATA/menu");
-    EXPECT_EQ(LooseItemPath(files, "x.png"), "DATA/menu/x.png");
-}
-
-TEST_F(PackReaderTest, ItemsFromTheCurrentPackLeaveNothingOpen) {
-    files_.SetPack(pack_.c_str());
-    std::string seen;
-    EXPECT_TRUE(UseItem(files_, "up_panel.png", [&](const unsigned char* data, size_t size) {
-        seen.assign(reinterpret_cast<const char*>(data), size);
-    }));
-    EXPECT_EQ(seen, "panel bytes");
-    EXPECT_EQ(files_.archive, nullptr);
-    EXPECT_EQ(files_.MemberData, nullptr);
-    EXPECT_FALSE(UseItem(files_, "missing.png", [](const unsigned char*, size_t) {}));
-    EXPECT_EQ(files_.archive, nullptr);
 }
 
 TEST_F(PackReaderTest, LoadXmlReadsThePackAndFallsBackOnlyWhenThePackIsMissing) {
