@@ -12,6 +12,7 @@
 #include "engine/platform/png_writer.h"
 #include "engine/platform/virtual_keys.h"
 #include "engine/ui/particles.h"
+#include "engine/ui/sprite.h"
 #include "game/board/pieces_system.h"
 #include "game/shell/player_profile.h"
 #include "tools/board_sandbox/game_data.h"
@@ -48,13 +49,10 @@ void DrawOverlay() {
     g_board->DrawOverlay();
 }
 
-float PictureAspect(const std::string& path) {
-    WRENDER& render = *WUN::ST_GAME::GetInstance()->GetRender();
-    WTEXTURE* texture = render.LoadTextureFile(path);
-    int w = 0;
-    int h = 0;
-    render.GetTextureSize(texture, w, h);
-    render.ReleaseTexture(texture);
+// The loaded picture's shorter side over its longer side.
+float PictureAspect(const WSPRITE& picture) {
+    const int w = picture.GetWidth();
+    const int h = picture.GetHeight();
     if (w <= 0 || h <= 0)
         return 0.75f;
     return w > h ? static_cast<float>(h) / w : static_cast<float>(w) / h;
@@ -105,6 +103,11 @@ int main(int argc, char** argv) {
     }
     namespace fs = std::filesystem;
     std::string picture = options.picture;
+    const bool from_pack = !options.pack.empty();
+    if (from_pack && picture.empty()) {
+        std::fprintf(stderr, "board_sandbox: --pack needs the picture's member name\n");
+        return 2;
+    }
     if (picture.empty()) {
         picture = (fs::temp_directory_path() / "board_sandbox_picture.png").string();
         if (!WriteTestPicture(picture, 800, 600)) {
@@ -113,11 +116,12 @@ int main(int argc, char** argv) {
         }
     }
     std::error_code error;
-    picture = fs::absolute(picture, error).string();
+    if (!from_pack)
+        picture = fs::absolute(picture, error).string();
     if (!options.screenshot.empty()) {
         options.screenshot = fs::absolute(options.screenshot, error).string();
     }
-    if (!fs::is_regular_file(picture, error)) {
+    if (!from_pack && !fs::is_regular_file(picture, error)) {
         std::fprintf(stderr, "board_sandbox: no picture %s\n", picture.c_str());
         return 1;
     }
@@ -136,8 +140,10 @@ int main(int argc, char** argv) {
     PUZZLE_PLAYER_PROFILE settings;
     settings.background = -1;
     auto board = std::make_unique<GAME::PUZZLE_PIECES_SYSTEM>();
-    board->SetAspect(options.aspect > 0.0f ? options.aspect : PictureAspect(picture));
+    board->pack_name = options.pack;
     board->Init(picture, options.pieces, 0, &settings, options.rotation, options.deformation, 0);
+    // The grid is chosen at the build, so the aspect may follow the loaded picture.
+    board->SetAspect(options.aspect > 0.0f ? options.aspect : PictureAspect(*board->picture));
     board->SetState(GAME::kStateBuild);
     g_board = board.get();
     std::unique_ptr<SOLVE_SCRIPT> solver;

@@ -8,6 +8,7 @@
 #include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
 #include "engine/frame/game_objects.h"
+#include "engine/resources/config.h"
 #include "engine/resources/pack_password.h"
 #include "engine/resources/registry.h"
 #include "engine/text/font.h"
@@ -35,6 +36,14 @@ bool LoadGameData(const std::string& folder) {
         if (item.var != nullptr && fs::exists(item.var, error)) {
             g_fonts[i] = new WFONT(item.var);
             g_fonts[i]->spacing = item.space;
+        }
+    }
+    // As the game's start-up colours them: the big and the main font in the configured text
+    // colour, the loading and the score-number fonts white.
+    for (int i = 0; i < kFontCount; ++i) {
+        if (g_fonts[i] != nullptr) {
+            g_fonts[i]->SetColour(i < 2 ? static_cast<uint32_t>(g_config.font_main_color)
+                                        : 0xFFFFFFFFu);
         }
     }
     g_file_system.UnselectPack();

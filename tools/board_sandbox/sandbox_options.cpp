@@ -29,10 +29,11 @@ bool ToFloat(const char* text, float lo, float hi, float& out) {
 
 void PrintSandboxUsage() {
     std::fprintf(stderr,
-                 "usage: board_sandbox [PICTURE] [--pieces N] [--deform D] [--rotate]\n"
-                 "                     [--aspect A] [--game-dir DIR] [--size W H]\n"
+                 "usage: board_sandbox [PICTURE] [--pack PACK] [--pieces N] [--deform D]\n"
+                 "                     [--rotate] [--aspect A] [--game-dir DIR] [--size W H]\n"
                  "                     [--screenshot FILE --frames N [--solve]]\n"
                  "  PICTURE     a PNG or JPEG; without one a generated test picture is cut\n"
+                 "  --pack      PICTURE is a member of this pack of the game folder (DATA/low)\n"
                  "  --pieces    pieces along the shorter side, 2..40 (default 3)\n"
                  "  --deform    deformation of the cut, 0..1 (default 0.5)\n"
                  "  --rotate    pieces come turned and may be turned\n"
@@ -73,6 +74,10 @@ bool ParseSandboxOptions(int argc, char** argv, SANDBOX_OPTIONS& o) {
                 return fail();
         } else if (std::strcmp(arg, "--solve") == 0) {
             o.solve = true;
+        } else if (std::strcmp(arg, "--pack") == 0) {
+            if (!has_value)
+                return fail();
+            o.pack = argv[++i];
         } else if (std::strcmp(arg, "--game-dir") == 0) {
             if (!has_value)
                 return fail();

@@ -5,6 +5,7 @@
 
 struct SANDBOX_OPTIONS {
     std::string picture;  // empty: a generated test picture
+    std::string pack;     // pack that holds the picture as a member ("DATA/low"); empty: a file
     int pieces = 3;       // along the shorter side (Min)
     float deformation = 0.5f;
     bool rotation = false;
