@@ -119,10 +119,13 @@ int WTEXTBOX::Edit() {
         return kNothing;  // a key that types nothing (arrows, Shift, ...)
     }
     const int typed_length = static_cast<int>(typed.size());
+    // Each character is checked, not the typed text as a whole: a name becomes a folder name,
+    // and "/a" typed in one event must not slip a separator past the set.
     if (length < max_length_ && length + typed_length < max_length_ &&
-        kRefused.find(typed) == std::wstring::npos) {
+        typed.find_first_of(kRefused) == std::wstring::npos) {
+        // One key event may type two characters (a dead key that did not combine).
         text_.insert(static_cast<size_t>(caret_), typed);
-        ++caret_;
+        caret_ += typed_length;
     }
     return kCharacter;
 }

@@ -63,6 +63,20 @@ TEST_F(TextBoxTest, WidthAndCellLimitTheLength) {
     EXPECT_EQ(box.GetCaret(), 10);
 }
 
+TEST_F(TextBoxTest, TwoCharactersOfOneKeyEventAreCheckedEachAndLeaveTheCaretAfterBoth) {
+    WTEXTBOX box(box_image.c_str(), font.get());
+    box.SetWidth(400);
+    // Refused as a whole when any of them is refused.
+    for (const char16_t* refused : {u"/a", u"a.", u"`a"}) {
+        EXPECT_EQ(TypeInto(box, refused), WTEXTBOX::kCharacter);
+    }
+    EXPECT_EQ(box.GetText(), "");
+    EXPECT_EQ(TypeInto(box, u"ab"), WTEXTBOX::kCharacter);
+    EXPECT_EQ(box.GetCaret(), 2);
+    TypeInto(box, u"c");
+    EXPECT_EQ(box.GetText(), "abc");
+}
+
 TEST_F(TextBoxTest, BackspaceDeleteAndArrowsEditAroundTheCaret) {
     WTEXTBOX box(box_image.c_str(), font.get());
     box.SetWidth(400);
