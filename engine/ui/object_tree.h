@@ -6,12 +6,14 @@
 namespace WST {
 
 // A screen item: updated once per frame and drawn once per drawn frame by its owner.
-// A step of 0.0 means "use the frame delta"; every caller passes flag 0.
+// A step of 0.0 means "use the frame delta"; every caller passes flag 0. The destructor is
+// virtual so that an item may be deleted through any of its bases; it is declared after the
+// two frame operations so that they keep the first two virtual slots.
 class ST {
   public:
-    virtual ~ST() = default;
     virtual int Update(int flag, float step) = 0;
     virtual int Draw(int flag) = 0;
+    virtual ~ST() = default;
 };
 
 // A two-component float vector: positions in logical pixels, or scale factors.
@@ -41,9 +43,9 @@ class STO : public ST {
 // An effect item (score numbers, bonus marks, bullets): reports -1 from Update when finished.
 class STE {
   public:
-    virtual ~STE() = default;
     virtual int64_t Update() { return 0; }
     virtual void Draw() {}
+    virtual ~STE() = default;
 
     VEC2 pos;
 };
