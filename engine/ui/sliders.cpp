@@ -157,11 +157,12 @@ int WSLIDER_TRACK::Draw(int) {
              static_cast<int>(length_ - 2.0f * w / 8.0f));
     DrawPart(2.0f * kPartU, w / 2.0f + start_along_ + length_ - w / 8.0f, start_across_, cap);
     DrawPart(3.0f * kPartU, w / 2.0f + knob_along_ - w / 8.0f, knob_across_, cap);
-    if (minus_ != nullptr) {
-        minus_->Draw(0);
-        plus_->Draw(0);
+    if (minus_ == nullptr) {
+        return 0;
     }
-    return 0;
+    minus_->Draw(0);
+    plus_->Draw(0);
+    return 1;
 }
 
 void WSLIDER_TRACK::PlaceButtons() {

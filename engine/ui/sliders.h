@@ -18,7 +18,8 @@ class WSLIDER_TRACK : public WSPRITE {
 
     // Drags the knob or steps by one unit; 1 when the value changed this frame, else 0.
     int Update(int flag, float step) override;
-    // The caps, the track and the knob, then the buttons (if any). Returns 0.
+    // The caps, the track and the knob, then the buttons (if any). Returns 1 when it drew
+    // buttons, else 0.
     int Draw(int flag) override;
     int Query(int) override { return 1; }
 
