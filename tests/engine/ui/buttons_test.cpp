@@ -9,11 +9,24 @@
 
 namespace {
 
+void PlainAction();
+
 class ButtonsTest : public UiTest {
   protected:
     // A four-frame strip of 40 x 40 frames, centred on (200, 200): its hit rectangle is
     // 180 < x < 220, 180 < y < 220.
     std::string Strip() { return Image(160, 40); }
+
+    // An action button on the strip with the hint "Go" in font, the mouse resting on it.
+    std::unique_ptr<BUTTONACT> HintedButton(WFONT* font) {
+        auto button = std::make_unique<BUTTONACT>(Strip().c_str(), PlainAction);
+        button->SetPosition(200, 200);
+        button->hint_text = "Go";
+        button->hint_font = font;
+        SetDelta(0.016f);
+        MoveMouse(200, 200);
+        return button;
+    }
 
     enum EVENT { kNoEvent, kPress, kRelease };
 
@@ -145,44 +158,31 @@ TEST_F(ButtonsTest, ActionButtonsRunTheirActionOncePerClick) {
 
 TEST_F(ButtonsTest, HintShowsFromTheSecondHoverFrameUntilTheFrameAfterLeaving) {
     auto font = MakeFont();
-    BUTTONACT button(Strip().c_str(), PlainAction);
-    button.SetPosition(200, 200);
-    button.hint_text = "Go";
-    button.hint_font = font.get();
-    SetDelta(0.016f);
-    MoveMouse(200, 200);
-    Frame(button);
-    EXPECT_FALSE(button.IsHintShown());  // the first frame only turns the state to hover
-    Frame(button);
-    EXPECT_TRUE(button.IsHintShown());
+    auto button = HintedButton(font.get());
+    Frame(*button);
+    EXPECT_FALSE(button->IsHintShown());  // the first frame only turns the state to hover
+    Frame(*button);
+    EXPECT_TRUE(button->IsHintShown());
     MoveMouse(400, 400);
-    Frame(button);
-    EXPECT_TRUE(button.IsHintShown());  // still the state of the frame before
-    Frame(button);
-    EXPECT_FALSE(button.IsHintShown());
+    Frame(*button);
+    EXPECT_TRUE(button->IsHintShown());  // still the state of the frame before
+    Frame(*button);
+    EXPECT_FALSE(button->IsHintShown());
 
     // Without a font there is no hint at all.
-    BUTTONACT fontless(Strip().c_str(), PlainAction);
-    fontless.hint_text = "Go";
-    fontless.SetPosition(200, 200);
-    MoveMouse(200, 200);
-    Frame(fontless);
-    Frame(fontless);
-    EXPECT_FALSE(fontless.IsHintShown());
+    auto fontless = HintedButton(nullptr);
+    Frame(*fontless);
+    Frame(*fontless);
+    EXPECT_FALSE(fontless->IsHintShown());
 }
 
 TEST_F(ButtonsTest, HintBoxSitsCentredOnTheTopEdge) {
     auto font = MakeFont();
-    BUTTONACT button(Strip().c_str(), PlainAction);
-    button.SetPosition(200, 200);
-    button.hint_text = "Go";
-    button.hint_font = font.get();
-    SetDelta(0.016f);
-    MoveMouse(200, 200);
-    Frame(button);
-    Frame(button);
+    auto button = HintedButton(font.get());
+    Frame(*button);
+    Frame(*button);
     render->ClearRecordedDraws();
-    button.DrawHint();
+    button->DrawHint();
     ASSERT_FALSE(Draws().empty());
     const WRECORDED_DRAW& box = Draws()[0];
     ASSERT_EQ(box.kind, WRECORDED_DRAW::kRect);
