@@ -75,8 +75,6 @@ PUZZLE_PIECES_SYSTEM::PUZZLE_PIECES_SYSTEM() {
     sparkles_ = MakeEmitter(g_resources.particle.bonus, 0x00FFF3B0u, 0xFFFFE070u, 0x00FFFFFFu);
     trail_ = MakeEmitter(g_resources.particle.snow, 0x00FFFFFFu, 0xFFFFFFFFu, 0x00FFFFFFu);
     trail_->particle.life = 0.6f;
-    previous_effects_[0] = g_effects[kSparkleSlot];
-    previous_effects_[1] = g_effects[kTrailSlot];
     g_effects[kSparkleSlot] = sparkles_;
     g_effects[kTrailSlot] = trail_;
 

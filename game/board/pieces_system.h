@@ -286,9 +286,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     WSPRITE* score_panel_ = nullptr;
     WSPRITE* band_sprite_ = nullptr;
     WSPRITE* bullet_head_ = nullptr;
-    PARTIC_CIRCLE* sparkles_ = nullptr;        // also in g_effects[0]
-    PARTIC_CIRCLE* trail_ = nullptr;           // also in g_effects[1]
-    PARTIC_CIRCLE* previous_effects_[2] = {};  // what those two slots held before
+    PARTIC_CIRCLE* sparkles_ = nullptr;  // also in g_effects[0]
+    PARTIC_CIRCLE* trail_ = nullptr;     // also in g_effects[1]
     std::vector<std::unique_ptr<TIMED_EFFECT>> effects_;
     std::unique_ptr<BOARD_POCKET> pocket_;
     std::unique_ptr<BOARD_FLY_FRAME> fly_frame_;
