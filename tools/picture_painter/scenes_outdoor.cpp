@@ -26,7 +26,10 @@ void Hills(CANVAS& canvas, float base_y, float amplitude, COLOUR near, COLOUR fa
         float ridge = base_y - amplitude * Fbm(x * 3.0f / canvas.Width(), 0.5f, seed, 4);
         for (int y = std::max(0, static_cast<int>(ridge)); y < canvas.Height(); ++y) {
             float depth = std::clamp((y - ridge) / (canvas.Height() * 0.25f), 0.0f, 1.0f);
-            float grain = 0.9f + 0.2f * Noise(x * 0.05f, y * 0.05f, seed + 9);
+            // Several octaves on a skewed grid: one octave of value noise shows its lattice as
+            // a mosaic of squares.
+            float grain =
+                0.9f + 0.2f * Fbm(x * 0.03f + y * 0.012f, y * 0.05f - x * 0.009f, seed + 9, 3);
             canvas.At(x, y) = Scale(Mix(far, near, depth), grain);
         }
     }
