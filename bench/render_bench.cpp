@@ -19,13 +19,16 @@ WQUAD Square(WTEXTURE* texture, float size) {
     return q;
 }
 
+void* g_window = nullptr;
+
 // One window and device for every GPU benchmark; null when the machine has no OpenGL 3.3.
+// The back buffer is larger than the window, so each frame is stretched onto it.
 WRENDER* GpuRender() {
     static WRENDER* render = [] {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
         auto* r = new WRENDER;
-        void* window = platform::CreateGameWindow("render bench");
-        if (window == nullptr || r->Create(window) != 0) {
+        g_window = platform::CreateGameWindow("render bench");
+        if (g_window == nullptr || r->Create(g_window) != 0) {
             return static_cast<WRENDER*>(nullptr);
         }
         r->ResetMode(1920, 1080, true);
@@ -47,6 +50,30 @@ void BM_RecordedQuads(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 1000);
 }
 BENCHMARK(BM_RecordedQuads);
+
+// An idle screen in the default mode: the two passes alone, on a back buffer of the window's
+// own size (the desktop in full screen), which is drawn straight into the window.
+void BM_GpuEmptyFrameAtWindowSize(benchmark::State& state) {
+    WRENDER* render = GpuRender();
+    if (render == nullptr) {
+        state.SkipWithError("no OpenGL 3.3");
+        return;
+    }
+    int width = 0;
+    int height = 0;
+    platform::WindowSize(g_window, width, height);
+    render->ResetMode(width, height, true);
+    render->SetLogicalSize(1024, 768);
+    for (auto _ : state) {
+        render->BeginFrame();
+        render->EndScene();
+        render->BeginBackBuffer();
+        render->Present();
+    }
+    render->ResetMode(1920, 1080, true);
+    render->SetLogicalSize(1024, 768);
+}
+BENCHMARK(BM_GpuEmptyFrameAtWindowSize)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A board-sized frame: range(0) textured 64-pixel quads, letter-boxed onto 1920 × 1080.
 void BM_GpuFrameOfQuads(benchmark::State& state) {

@@ -63,6 +63,8 @@ class GpuDevice {
     // Point sprites of size eye-space units: size × viewport height / eye distance pixels.
     virtual void DrawPoints(const GpuPointVertex* points, int count, float size) = 0;
 
+    // The open back buffer, top row first; only before Present, after which the window may
+    // have dropped it.
     virtual void ReadBackBuffer(std::vector<uint32_t>& argb, int& width, int& height) = 0;
     // Shows the back buffer, stretched over the window's drawable area.
     virtual void Present() = 0;

@@ -1,4 +1,5 @@
-// The GPU device on OpenGL 3.3 core through libepoxy: two off-screen targets, one shader.
+// The GPU device on OpenGL 3.3 core through libepoxy: the scene target, the window as the back
+// buffer (an off-screen one when the window cannot take it), one shader.
 #include <SDL.h>
 #include <epoxy/gl.h>
 
@@ -21,13 +22,15 @@ uniform mat4 u_world_view;
 uniform mat4 u_projection;
 uniform float u_point_size;
 uniform bool u_point_scaling;
+uniform float u_flip_y;
 out vec4 v_colour;
 out vec2 v_uv;
 void main() {
     vec4 eye = u_world_view * vec4(a_position, 1.0);
     gl_Position = u_projection * eye;
-    // Both targets keep row 0 at the top, like the textures uploaded into them.
-    gl_Position.y = -gl_Position.y;
+    // Off-screen targets keep row 0 at the top, like the textures uploaded into them (-1);
+    // the window's row 0 is at the bottom (1).
+    gl_Position.y *= u_flip_y;
     // Point scaling with factors A = B = 0, C = 1: viewport height * size / eye distance,
     // clamped to the classic default maximum of 64 pixels.
     float size = u_point_scaling ? u_point_size / max(length(eye.xyz), 0.001) : u_point_size;
@@ -119,6 +122,8 @@ class GlDevice final : public GpuDevice {
 
   private:
     void ReleaseTargets();
+    // Where drawing goes next: an off-screen framebuffer, or the window (framebuffer 0).
+    void BindDrawTarget(GLuint framebuffer);
     // The single-sample back buffer, resolving the multisampled one first.
     GLuint ResolvedBackBuffer();
     void UploadVertices(const GpuVertex* vertices, int count);
@@ -129,7 +134,7 @@ class GlDevice final : public GpuDevice {
     SDL_Window* window_;
     GLuint program_ = 0;
     GLint u_world_view_ = -1, u_projection_ = -1, u_point_size_ = -1, u_point_scaling_ = -1;
-    GLint u_colour_add_ = -1, u_point_sprite_ = -1;
+    GLint u_colour_add_ = -1, u_point_sprite_ = -1, u_flip_y_ = -1;
     GLuint quad_vao_ = 0, quad_buffer_ = 0, quad_indices_ = 0;
     GLuint point_vao_ = 0, point_buffer_ = 0;
     GLuint sampler_ = 0;
@@ -138,6 +143,11 @@ class GlDevice final : public GpuDevice {
     GLuint back_fbo_ = 0, back_colour_ = 0;
     GLuint resolve_fbo_ = 0, resolve_colour_ = 0;  // only with multisampling
     int width_ = 0, height_ = 0;
+    int samples_ = 0;
+    // The back-buffer pass draws straight into the window: one full-screen copy fewer per
+    // frame. Only when the window's drawable has the back buffer's size and no samples are
+    // wanted; otherwise it goes to back_fbo_, which Present stretches onto the window.
+    bool direct_ = false;
     GpuBlendState blend_;
     bool smooth_ = false;
     float world_view_[16] = {};
@@ -173,6 +183,7 @@ bool GlDevice::Init() {
     u_point_scaling_ = glGetUniformLocation(program_, "u_point_scaling");
     u_colour_add_ = glGetUniformLocation(program_, "u_colour_add");
     u_point_sprite_ = glGetUniformLocation(program_, "u_point_sprite");
+    u_flip_y_ = glGetUniformLocation(program_, "u_flip_y");
     glUniform1i(glGetUniformLocation(program_, "u_texture"), 0);
 
     const GLushort indices[6] = {0, 2, 1, 0, 3, 2};
@@ -215,8 +226,6 @@ bool GlDevice::Init() {
     white_texture_ = UploadTexture(0, 1, 1, &white);
 
     glEnable(GL_PROGRAM_POINT_SIZE);
-    // Row 0 of both targets is the top of the picture, so sprites start at the lower edge.
-    glPointParameteri(GL_POINT_SPRITE_COORD_ORIGIN, GL_LOWER_LEFT);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     ApplyState();
@@ -237,6 +246,7 @@ void GlDevice::ResizeTargets(int width, int height, int samples) {
     ReleaseTargets();
     width_ = width;
     height_ = height;
+    samples_ = samples;
 
     glGenTextures(1, &scene_texture_);
     glBindTexture(GL_TEXTURE_2D, scene_texture_);
@@ -262,8 +272,24 @@ void GlDevice::ResizeTargets(int width, int height, int samples) {
     glBindFramebuffer(GL_FRAMEBUFFER, scene_fbo_);
 }
 
+void GlDevice::BindDrawTarget(GLuint framebuffer) {
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    const bool window = framebuffer == 0;
+    glUniform1f(u_flip_y_, window ? 1.0f : -1.0f);
+    // Sprites keep texel row 0 at the top of the picture on both kinds of target.
+    glPointParameteri(GL_POINT_SPRITE_COORD_ORIGIN, window ? GL_UPPER_LEFT : GL_LOWER_LEFT);
+}
+
 void GlDevice::BeginTarget(GpuTarget target, uint32_t clear_argb) {
-    glBindFramebuffer(GL_FRAMEBUFFER, target == GpuTarget::kScene ? scene_fbo_ : back_fbo_);
+    if (target == GpuTarget::kScene) {
+        BindDrawTarget(scene_fbo_);
+    } else {
+        int window_width = 0;
+        int window_height = 0;
+        SDL_GL_GetDrawableSize(window_, &window_width, &window_height);
+        direct_ = samples_ == 0 && window_width == width_ && window_height == height_;
+        BindDrawTarget(direct_ ? 0 : back_fbo_);
+    }
     glViewport(0, 0, width_, height_);
     ClearTo(clear_argb);
 }
@@ -383,12 +409,20 @@ GLuint GlDevice::ResolvedBackBuffer() {
 void GlDevice::ReadBackBuffer(std::vector<uint32_t>& argb, int& width, int& height) {
     GLint drawing = 0;
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawing);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, ResolvedBackBuffer());
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, direct_ ? 0 : ResolvedBackBuffer());
     width = width_;
     height = height_;
     argb.assign(size_t(width) * size_t(height), 0);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, argb.data());
+    if (direct_) {
+        // The window's rows come bottom first.
+        for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+            std::swap_ranges(argb.begin() + ptrdiff_t(top) * width,
+                             argb.begin() + ptrdiff_t(top + 1) * width,
+                             argb.begin() + ptrdiff_t(bottom) * width);
+        }
+    }
     // The back buffer shows no alpha: what is read is what the window shows.
     for (uint32_t& texel : argb) {
         texel |= 0xFF000000;
@@ -397,6 +431,10 @@ void GlDevice::ReadBackBuffer(std::vector<uint32_t>& argb, int& width, int& heig
 }
 
 void GlDevice::Present() {
+    if (direct_) {
+        SDL_GL_SwapWindow(window_);
+        return;
+    }
     int window_width = 0;
     int window_height = 0;
     SDL_GL_GetDrawableSize(window_, &window_width, &window_height);

@@ -400,7 +400,7 @@ void WRENDER::EnumerateModes(std::vector<std::pair<int, int>>& modes) {
 }
 
 bool WRENDER::ReadBackBuffer(std::vector<uint32_t>& argb, int& width, int& height) {
-    if (gpu_ == nullptr) {
+    if (gpu_ == nullptr || frame_state_ != 3) {
         return false;
     }
     gpu_->ReadBackBuffer(argb, width, height);

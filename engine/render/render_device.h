@@ -152,8 +152,9 @@ class WRENDER {
     int GetScaledWidth() const { return scaled_width_; }
     int GetScaledHeight() const { return scaled_height_; }
 
-    // The last picture drawn onto the back buffer (also after Present, until the next frame
-    // opens it) as opaque ARGB rows, top row first. False with no device.
+    // The picture on the open back buffer (between BeginBackBuffer and Present: the window
+    // may drop it once it is shown) as opaque ARGB rows, top row first. False with no device
+    // or no open back buffer.
     bool ReadBackBuffer(std::vector<uint32_t>& argb, int& width, int& height);
 
     // --- The draw recorder. On with no device; tests may turn it on with one.

@@ -320,8 +320,8 @@ TEST_F(GlPixelTest, TextureMadeBeforeTheDeviceIsDrawnOnceItExists) {
     late.DrawQuad(Rectangle(32, 32, early, 0xFFFFFFFF, 0), 0, 0, 1, 1, 0, 0, 0);
     std::vector<uint32_t> pixels;
     int w = 0, h = 0;
-    late.Present();
     ASSERT_TRUE(late.ReadBackBuffer(pixels, w, h));
+    late.Present();
     EXPECT_EQ(pixels[16 * 32 + 16], 0xFF00C000u);
     // Changed texels reach the GPU on the next draw.
     uint32_t* texels = late.LockTexture(early);
@@ -336,6 +336,61 @@ TEST_F(GlPixelTest, TextureMadeBeforeTheDeviceIsDrawnOnceItExists) {
     late.Present();
     EXPECT_EQ(pixels[16 * 32 + 16], 0xFF0000C0u);
     late.ReleaseTexture(early);
+}
+
+// A back buffer of the window's size is drawn straight into the window; a wider one goes
+// through an off-screen target stretched onto the window. Both must give the same picture,
+// the right way up: a red-over-green texture stays red on top in the scene, in the overlay and
+// on a point sprite.
+TEST_F(GlPixelTest, WindowSizedBackBufferShowsTheSamePictureAsTheOffScreenOne) {
+    int window_width = 0, window_height = 0;
+    platform::WindowSize(window_, window_width, window_height);
+    const int bar = (window_height - 600) / 2;  // rows above and below the scene
+    WTEXTURE* two_tone = render_.CreateTexture(1, 2);
+    two_tone->texels = {0xFFFF0000, 0xFF00FF00};
+    std::vector<uint32_t> pictures[2];
+    for (int off_screen : {0, 1}) {
+        const int width = window_width + off_screen * 256;
+        Mode(width, window_height, width, 600);
+        render_.SetClearColor(0xFF000000);
+        Frame([&] {
+            render_.DrawQuad(Rectangle(float(width), 600, nullptr, 0xFF0000FF, 0), 0, 0, 1, 1, 0, 0,
+                             0);
+            render_.DrawQuad(Rectangle(100, 100, two_tone, 0xFFFFFFFF, 1), 0, 0, 1, 1, 0, 0, 0);
+        });
+        render_.DrawQuad(Rectangle(100, 100, two_tone, 0xFFFFFFFF, 1), 200, 0, 1, 1, 0, 0, 0);
+        WPOINT_PARTICLE particle{true, 500, 300, 0, 0xFFFFFFFF, nullptr};
+        WPOINT_EMITTER emitter;
+        emitter.texture = two_tone;
+        emitter.blend = 4;
+        // 40 pixels across: size × viewport height / eye distance.
+        emitter.point_size = 40.0f / (2.0f * std::tan(kPi / 8.0f));
+        emitter.head = &particle;
+        render_.DrawPoints(emitter);
+        Read();
+        EXPECT_EQ(render_.Present(), 0);
+        std::vector<uint32_t> after;
+        int w = 0, h = 0;
+        EXPECT_FALSE(render_.ReadBackBuffer(after, w, h)) << "after Present";
+        ASSERT_EQ(width_, width);
+        ASSERT_EQ(height_, window_height);
+        EXPECT_EQ(Pixel(600, bar - 1), 0xFF000000u) << off_screen;
+        EXPECT_EQ(Pixel(600, bar), 0xFF0000FFu) << off_screen;
+        EXPECT_EQ(Pixel(600, bar + 599), 0xFF0000FFu) << off_screen;
+        EXPECT_EQ(Pixel(600, bar + 600), 0xFF000000u) << off_screen;
+        for (int x : {50, 250}) {  // scene, overlay
+            EXPECT_EQ(Pixel(x, bar + 25), 0xFFFF0000u) << off_screen << " x " << x;
+            EXPECT_EQ(Pixel(x, bar + 75), 0xFF00FF00u) << off_screen << " x " << x;
+        }
+        EXPECT_EQ(Pixel(500, bar + 290), 0xFFFF0000u) << off_screen;
+        EXPECT_EQ(Pixel(500, bar + 310), 0xFF00FF00u) << off_screen;
+        for (int y = 0; y < height_; ++y) {
+            pictures[off_screen].insert(pictures[off_screen].end(), &pixels_[size_t(y) * width_],
+                                        &pixels_[size_t(y) * width_ + window_width]);
+        }
+    }
+    EXPECT_TRUE(pictures[0] == pictures[1]);
+    render_.ReleaseTexture(two_tone);
 }
 
 TEST_F(GlPixelTest, DrawsOutsideAnOpenTargetReachNoGpuButAreRecordedOnRequest) {
