@@ -2,7 +2,9 @@
 // window covering the desktop.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class WWINDOW {
   public:
@@ -15,6 +17,10 @@ class WWINDOW {
     // Stores the mode and places the window: full screen covers the desktop whatever w x h is.
     void SetMode(int w, int h, bool full_screen, bool scaling);
     void Minimise();
+    // The window icon from the working folder: icons/window_64.png, else icons/window_32.png.
+    // False when neither is a picture of at most kMaxIconSize pixels a side.
+    static bool LoadIcon(std::vector<uint32_t>& argb, int& width, int& height);
+    static constexpr int kMaxIconSize = 256;
 
     void* handle = nullptr;  // the platform's window, null until created
     int width = 1024;        // client size of the current mode, pixels
