@@ -55,6 +55,9 @@ bool MEMBER_INFLATER::Feed(unsigned char* stored, size_t count) {
 }
 
 bool MEMBER_INFLATER::Append(const unsigned char* bytes, size_t count) {
+    if (count == 0) {
+        return true;  // only header bytes came, and data_ may still be null
+    }
     if (count > declared_ - size_ || !Reserve(size_ + count)) {
         return false;
     }

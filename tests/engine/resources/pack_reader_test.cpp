@@ -172,6 +172,73 @@ TEST_F(PackReaderTest, NamesTooLongForTheNameBufferNeverMatch) {
     EXPECT_EQ(ReadText(path, too_long.substr(0, 259).c_str(), ""), "nnn");  // the second member
 }
 
+// Stored members with the encryption header made here, fed to the inflater in chunks of a
+// given size; the text, or "<fail>" when a chunk or the end is refused.
+std::string InflateStored(const std::string& text, uLong flag, uint8_t check_byte,
+                          const char* password, size_t chunk) {
+    unz_file_info info = {};
+    info.flag = flag;
+    info.compression_method = 0;
+    info.uncompressed_size = text.size();
+    info.crc =
+        crc32(0L, reinterpret_cast<const Bytef*>(text.data()), static_cast<uInt>(text.size()));
+    info.dosDate = 0x5A21B3C4;  // time 0xB3C4: its high byte checks members with a descriptor
+    std::string stored = text;
+    if (flag & 1) {
+        stored = "0123456789\xA5" + std::string(1, static_cast<char>(check_byte)) + text;
+        ZIP_CRYPTO cipher(kPackPassword);
+        for (char& c : stored) {
+            c = static_cast<char>(cipher.Encrypt(static_cast<uint8_t>(c)));
+        }
+    }
+    MEMBER_INFLATER inflater(info, password);
+    for (size_t at = 0; at < stored.size(); at += chunk) {
+        std::string part = stored.substr(at, chunk);
+        if (!inflater.Feed(reinterpret_cast<unsigned char*>(part.data()), part.size())) {
+            return "<fail>";
+        }
+    }
+    if (!inflater.Finish()) {
+        return "<fail>";
+    }
+    std::unique_ptr<unsigned char[]> data(inflater.Release());
+    EXPECT_EQ(data[text.size()], 0);  // the spare byte
+    return std::string(reinterpret_cast<char*>(data.get()), text.size());
+}
+
+TEST(MemberInflater, StoredMembersAndTheCheckByteOfTheEncryptionHeader) {
+    const std::string text = "stored, not deflated";
+    const uint8_t crc_high = static_cast<uint8_t>(
+        crc32(0L, reinterpret_cast<const Bytef*>(text.data()), static_cast<uInt>(text.size())) >>
+        24);
+    const uint8_t empty_crc_high = 0;
+    const uint8_t time_high = 0xB3;
+    const struct {
+        const char* label;
+        std::string text;
+        uLong flag;
+        uint8_t check;
+        const char* password;
+        size_t chunk;
+        std::string expected;
+    } cases[] = {
+        {"plain", text, 0, 0, "any", 7, text},
+        {"encrypted", text, 1, crc_high, kPackPassword, 64, text},
+        {"header split over chunks", text, 1, crc_high, kPackPassword, 1, text},
+        {"encrypted and empty", "", 1, empty_crc_high, kPackPassword, 5, ""},
+        {"wrong password", text, 1, crc_high, "MosaicKeyQuartZ", 64, "<fail>"},
+        {"wrong check byte", text, 1, static_cast<uint8_t>(crc_high ^ 1), kPackPassword, 64,
+         "<fail>"},
+        {"descriptor: checked by the time", text, 1 | 8, time_high, kPackPassword, 64, text},
+        {"descriptor: not by the crc", text, 1 | 8, crc_high, kPackPassword, 64, "<fail>"},
+    };
+    ASSERT_NE(crc_high, time_high);
+    for (const auto& c : cases) {
+        EXPECT_EQ(InflateStored(c.text, c.flag, c.check, c.password, c.chunk), c.expected)
+            << c.label;
+    }
+}
+
 TEST_F(PackReaderTest, AZeroByteMemberReadsAsAnEmptyBufferWithItsSpareByte) {
     ASSERT_EQ(files_.OpenPack(pack_.c_str()), 1);
     ASSERT_EQ(files_.FindMember("empty.bin"), 1);
