@@ -147,6 +147,8 @@ int WRENDER::BeginBackBuffer() {
         return -1;
     }
     frame_state_ = 3;
+    // Also without a device: the overlay starts in the mode the scene copy leaves behind.
+    SetBlendMode(1);
     if (gpu_ != nullptr) {
         gpu_->BeginTarget(platform::GpuTarget::kBackBuffer, clear_colour_);
         float w = float(bb_width_);
@@ -158,7 +160,6 @@ int WRENDER::BeginBackBuffer() {
             Vertex(w, 0.0f, 0.0f, 0xFFFFFFFF, 1.0f, 0.0f),
         };
         gpu_->BindSceneTexture();
-        SetBlendMode(1);
         SetupTransforms();
         gpu_->DrawQuad(v);
     }

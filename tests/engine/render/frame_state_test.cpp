@@ -54,9 +54,12 @@ TEST(FrameStateTest, EveryCallOutOfOrderFailsAndLeavesTheState) {
     }
 }
 
+// The overlay starts in mode 1, which the copy of the scene leaves behind, with or without a
+// GPU: a line drawn first on the back buffer blends with it.
 TEST(FrameStateTest, DrawsRecordTheStateTheyWereMadeIn) {
     WRENDER render;
     WQUAD q = UnitQuad();
+    q.blend = 2;
     render.DrawQuad(q, 0, 0, 1, 1, 0, 0, 0);
     render.BeginFrame();
     render.DrawQuad(q, 0, 0, 1, 1, 0, 0, 0);
@@ -67,7 +70,9 @@ TEST(FrameStateTest, DrawsRecordTheStateTheyWereMadeIn) {
     ASSERT_EQ(draws.size(), 3u);
     EXPECT_EQ(draws[0].frame_state, 0);
     EXPECT_EQ(draws[1].frame_state, 1);
+    EXPECT_EQ(draws[1].blend, 2);
     EXPECT_EQ(draws[2].frame_state, 3);
+    EXPECT_EQ(draws[2].blend, 1);
 }
 
 TEST(BlendModeTest, CurrentModeAnswersOneAndHighModesAreIgnored) {
