@@ -158,8 +158,10 @@ bool PaintImages(const std::string& folder) {
            ButtonStrip(folder, "cancel.png", 0xFFC05050, 80, 36) && SliderStrip(folder) &&
            CheckBox(folder) && FramePieces(folder) && SoftDot(folder) && Trophy(folder) &&
            Cursor(folder) && Plain(folder, "picture.png", 100, 50, 0xFF9FC5E8, kInk) &&
-           Plain(folder, "list_back.png", 260, 150, 0xFFFFF8E8, 0xFF8B5A2B) &&
-           Plain(folder, "list_item.png", 260, 30, 0x663366CC, 0x663366CC) &&
+           Plain(folder, "plain_button.png", 80, 40, 0xFFE8A33D, kInk) &&
+           // The list's row offsets are fixed; these are the proportions of the game's art.
+           Plain(folder, "list_back.png", 400, 400, 0xFFFFF8E8, 0xFF8B5A2B) &&
+           Plain(folder, "list_item.png", 380, 40, 0x663366CC, 0x663366CC) &&
            Plain(folder, "edit_box.png", 64, 32, 0xFFFFFFFF, kInk) &&
            Plain(folder, "window_mini.png", 480, 360, 0xFFF4E8C8, 0xFF8B5A2B);
 }

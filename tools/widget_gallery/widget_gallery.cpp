@@ -129,6 +129,8 @@ struct SHEET {
             frames[state]->SetPosition(580 + state * 112, 90);
             frames[state]->ShowFrame(state);
         }
+        plain = std::make_unique<WBUTTON>("plain_button.png");
+        plain->SetPosition(775, 300);
         action = std::make_unique<BUTTONACT>("button.png", [] {});
         action->SetPosition(170, 290);
         action->hint_text = "Start a new puzzle";
@@ -160,16 +162,17 @@ struct SHEET {
         scroll->SetValue(2);
 
         list = std::make_unique<WLISTBOX>();
-        list->SetPosition(40.0f, 400.0f);
-        list->SetSize(260.0f, 150.0f);
+        // Three rows of 40 and the 15 pixels by which the rows start below the box's top.
+        list->SetPosition(20.0f, 400.0f);
+        list->SetSize(400.0f, 135.0f);
         for (const char* name : {"Ada", "Brook", "Cyril", "Dana", "Elif", "Farah", "Gus"}) {
             list->AddItem(g_fonts[1], name);
         }
         list->Update(0, 0.0f);
         text = std::make_unique<WTEXTBOX>("edit_box.png", g_fonts[1]);
-        text->SetWidth(320);
-        text->SetPosition(420.0f, 430.0f);
-        text->SetText("Player 1");
+        text->SetWidth(250);
+        text->SetPosition(512.0f, 430.0f);
+        text->SetText("Player");
 
         const char* pieces[9] = {"frame11.png", "frame12.png", "frame13.png",
                                  "frame21.png", "frame22.png", "frame23.png",
@@ -246,6 +249,8 @@ struct SHEET {
         action->Draw(0);
         action->DrawHint();
         Label(340, 230, "WBUTTONCHK");
+        Label(775, 245, "WBUTTON");
+        plain->Draw(0);
         for (auto& check : checks) {
             check->Draw(0);
         }
@@ -256,11 +261,11 @@ struct SHEET {
         Label(860, 200, "WVSLIDER_E");
         scroll->Draw(0);
 
-        Label(170, 370, "WLISTBOX");
+        Label(220, 370, "WLISTBOX");
         list->Draw(0);
         // The list leaves its first entry's font white, as the profile screen's captions want.
         g_fonts[1]->SetColour(static_cast<uint32_t>(g_config.font_main_color));
-        Label(580, 400, "WTEXTBOX");
+        Label(637, 400, "WTEXTBOX");
         text->Draw(0);
 
         Label(880, 385, "WTILE_MAP_9");
@@ -278,6 +283,7 @@ struct SHEET {
 
     std::unique_ptr<WSPRITE> picture;
     std::unique_ptr<WBUTTONMAP4> frames[4];
+    std::unique_ptr<WBUTTON> plain;
     std::unique_ptr<BUTTONACT> action;
     std::unique_ptr<WBUTTONCHK> checks[2];
     std::unique_ptr<WUN::WSLIDER> slider;
