@@ -187,7 +187,8 @@ void PARTIC::Advance(PARTICLE& p, float t) const {
     const COLOUR4 middle = ToColour4(middle_colour);
     const COLOUR4 end = ToColour4(end_colour);
     const float half = p.life / 2.0f;
-    const float f = p.age / half;
+    // A particle without life is at its end at once, rather than at 0 / 0.
+    const float f = half > 0.0f ? p.age / half : 2.0f;
     // Start to middle over the first half, middle to end over the second.
     p.colour = ToArgb(p.age < half ? Mix(start, middle, f) : Mix(middle, end, f - 1.0f));
 

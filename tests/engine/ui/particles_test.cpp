@@ -153,6 +153,15 @@ TEST_F(ParticlesTest, ColourFadesThroughTheThreeKeys) {
     EXPECT_EQ(emitter.First()->colour, 0x80B0BBD3u);
     emitter.Update(0, 0.0f);
     EXPECT_EQ(emitter.First()->colour, 0xFFFFFFFFu);
+
+    // A template without life gives particles that show the end colour until they die.
+    WUN::PARTIC lifeless(Texture().c_str(), 0, 40);
+    lifeless.particle.life = 0.0f;
+    lifeless.end_colour = 0x80402010;
+    lifeless.EmitAt(1, 0, 0);
+    SetDelta(0.0f);
+    lifeless.Update(0, 0.0f);
+    EXPECT_EQ(lifeless.First()->colour, 0x80402010u);
 }
 
 TEST_F(ParticlesTest, MotionAddsAccelerationAndCapsEachVelocityComponent) {
