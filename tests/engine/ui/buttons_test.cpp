@@ -2,8 +2,11 @@
 // and the cursor's letter-box bars.
 #include "engine/ui/buttons.h"
 
+#include <memory>
+#include <string>
 #include <vector>
 
+#include "engine/audio/sound.h"
 #include "engine/ui/mouse_cursor.h"
 #include "tests/engine/ui/ui_fixture.h"
 
@@ -154,6 +157,61 @@ TEST_F(ButtonsTest, ActionButtonsRunTheirActionOncePerClick) {
         EndFrame();
     }
     EXPECT_EQ(g_calls, (std::vector<std::string>{"plain", "argument 7", "tag 12"}));
+}
+
+// A tenth of a second of silence as a WAV file image (22050 Hz, 16-bit, mono).
+std::string SilentWav() {
+    const uint32_t data_size = 2205 * 2;
+    std::string wav;
+    auto put = [&wav](uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            wav.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
+        }
+    };
+    wav += "RIFF";
+    put(36 + data_size, 4);
+    wav += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2);  // PCM
+    put(1, 2);  // mono
+    put(22050, 4);
+    put(22050 * 2, 4);
+    put(2, 2);
+    put(16, 2);
+    wav += "data";
+    put(data_size, 4);
+    wav.append(data_size, '\0');
+    return wav;
+}
+
+TEST_F(ButtonsTest, HoverSoundPlaysOnceEachTimeThePointerComesOntoTheButton) {
+    const std::string wav = SilentWav();
+    std::unique_ptr<WSOUND> sound(game->sound.LoadMemory(wav.data(), wav.size()));
+    if (sound == nullptr || !sound->HasChunk()) {
+        GTEST_SKIP() << "no audio device";
+    }
+    // Looping keeps each play on its channel, so a second play shows as a new channel.
+    sound->SetLoop(true);
+    BUTTONACT button(Strip().c_str(), PlainAction);
+    button.SetPosition(200, 200);
+    button.SetHoverSound(sound.get());
+    MoveMouse(100, 100);
+    Frame(button);
+    EXPECT_EQ(sound->Channel(), -1);
+    MoveMouse(200, 200);
+    Frame(button);
+    const int first = sound->Channel();
+    EXPECT_GE(first, 0);
+    for (int frame = 0; frame < 5; ++frame) {
+        Frame(button);
+    }
+    EXPECT_EQ(sound->Channel(), first);  // resting on it plays nothing more
+    MoveMouse(100, 100);
+    Frame(button);
+    MoveMouse(200, 200);
+    Frame(button);
+    EXPECT_NE(sound->Channel(), first);
+    EXPECT_GE(sound->Channel(), 0);
 }
 
 TEST_F(ButtonsTest, HintShowsFromTheSecondHoverFrameUntilTheFrameAfterLeaving) {
