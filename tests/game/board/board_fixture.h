@@ -79,6 +79,7 @@ class BoardTest : public ::testing::Test {
     }
 
     PUZZLE_PIECE& Piece(int col, int row) { return *board->GridAt(col, row); }
+    const std::string& PicturePath() const { return picture_path_; }
 
     // Turns a piece about its own centre until it has reached quarter turns.
     void TurnTo(PUZZLE_PIECE& p, int quarter_turns) {

@@ -7,6 +7,49 @@
 namespace GAME {
 namespace {
 
+// The deal comes from the generator seeded with 0 at the build: per piece in grid order the
+// turn, the target's x then y, the flight angle, then the speed share.
+TEST_F(BoardTest, TheDealRepeatsFromTheSeededGenerator) {
+    struct DEALT {
+        int trt, target_x, target_y, step_x, step_y;
+        float x, y;
+        bool operator==(const DEALT&) const = default;
+    };
+    auto deal = [&]() {
+        board = std::make_unique<PUZZLE_PIECES_SYSTEM>();
+        board->SetAspect(0.75f);
+        board->Init(PicturePath(), 3, 0, &settings, true, 0.5f, 0);
+        board->SetState(kStateBuild);
+        board->Update(0, kStep);
+        std::vector<DEALT> dealt;
+        for (const PUZZLE_PIECE* p : board->Grid())
+            dealt.push_back(
+                {p->trt, p->target_x, p->target_y, p->step_x, p->step_y, p->X(), p->Y()});
+        return dealt;
+    };
+    const std::vector<DEALT> first = deal();
+    game->random.RandInt(0, 1000);  // whatever else drew from the generator meanwhile
+    EXPECT_EQ(deal(), first);
+
+    WRANDOM expected;
+    expected.Seed(0);
+    const int half = 30;  // cells of 60 x 60
+    const int radius = 512 + 200;
+    for (const DEALT& d : first) {
+        EXPECT_EQ(d.trt, static_cast<int>(expected.RandInt(0, 3, 0)));
+        EXPECT_EQ(d.target_x, static_cast<int>(expected.RandInt(50 + half, 974 - half, 0)));
+        EXPECT_EQ(d.target_y, static_cast<int>(expected.RandInt(50 + half, 718 - half, 0)));
+        const float angle = expected.RandFloat(0.0f, 6.2831855f, 0);
+        const int start_x = static_cast<int>(512 + std::cos(angle) * radius);
+        const int start_y = static_cast<int>(384 + std::sin(angle) * radius);
+        EXPECT_EQ(d.x, static_cast<float>(start_x));
+        EXPECT_EQ(d.y, static_cast<float>(start_y));
+        const float f = expected.RandFloat(0.5f, 0.8f, 0);
+        EXPECT_EQ(d.step_x, static_cast<int>((d.target_x - start_x) * f));
+        EXPECT_EQ(d.step_y, static_cast<int>((d.target_y - start_y) * f));
+    }
+}
+
 TEST_F(BoardTest, FourQuarterTurnsComeBackToTheStart) {
     MakeBoard();
     PUZZLE_PIECE& p = Piece(1, 1);
