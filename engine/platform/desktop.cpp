@@ -86,9 +86,16 @@ std::vector<DisplayMode> DisplayModes() {
     int count = SDL_GetNumDisplayModes(0);
     for (int i = 0; i < count; ++i) {
         SDL_DisplayMode mode;
-        if (SDL_GetDisplayMode(0, i, &mode) == 0) {
+        // Some drivers (the offscreen one) list a single 0 x 0 mode.
+        if (SDL_GetDisplayMode(0, i, &mode) == 0 && mode.w > 0 && mode.h > 0) {
             modes.push_back(DisplayMode{mode.w, mode.h, mode.refresh_rate});
         }
+    }
+    // A display that lists no mode of its own still shows its desktop.
+    SDL_DisplayMode desktop;
+    if (modes.empty() && SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 &&
+        desktop.h > 0) {
+        modes.push_back(DisplayMode{desktop.w, desktop.h, desktop.refresh_rate});
     }
     return modes;
 }

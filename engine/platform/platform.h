@@ -40,6 +40,7 @@ struct DisplayMode {
 
 // Size of the primary display in pixels; starts the video subsystem when needed.
 void DesktopSize(int& width, int& height);
+// The modes of the primary display, or its desktop mode when it lists none.
 std::vector<DisplayMode> DisplayModes();
 // A modal message box with one OK button; works before and after the window exists.
 void ShowMessageBox(const std::string& caption, const std::string& text);

@@ -420,6 +420,7 @@ TEST_F(GlPixelTest, EnumeratedModesAreLandscapeAndDistinct) {
     render_.EnumerateModes(modes);
     EXPECT_FALSE(modes.empty());
     for (size_t i = 0; i < modes.size(); ++i) {
+        EXPECT_GT(modes[i].second, 0);
         EXPECT_GE(modes[i].first, modes[i].second);
         for (size_t j = 0; j < i; ++j) {
             EXPECT_NE(modes[i], modes[j]);
