@@ -48,14 +48,15 @@ PUZZLE_PIECE::PUZZLE_PIECE(WTEXTURE* texture, int col_, int row_, int target_x_,
     const float f = random.RandFloat(0.5f, 0.8f, 0);
     step_x = static_cast<int>((target_x - start_x) * f);
     step_y = static_cast<int>((target_y - start_y) * f);
-    const float angle = trt * kQuarterTurn;
-    sprite.rotation = angle;
-    const float c = std::cos(angle);
-    const float s = std::sin(angle);
+    sprite.rotation = trt * kQuarterTurn;
+    // Whole quarter turns exactly, as TurnAbout turns it: the float cosine of a quarter turn is
+    // not 0, and the hit test's truncation would shift some points by a pixel.
     for (int i = 0; i < kShapePoints; ++i) {
-        const float x = static_cast<float>(shape[i].x);
-        const float y = static_cast<float>(shape[i].y);
-        outline[i] = {x * c - y * s, x * s + y * c};
+        FLOAT_POINT point{static_cast<float>(shape[i].x), static_cast<float>(shape[i].y)};
+        for (int turn = 0; turn < trt; ++turn) {
+            point = {-point.y, point.x};
+        }
+        outline[i] = point;
     }
 }
 

@@ -50,6 +50,23 @@ TEST_F(BoardTest, TheDealRepeatsFromTheSeededGenerator) {
     }
 }
 
+TEST_F(BoardTest, APieceDealtTurnedHasItsShapeTurnedByWholeQuarterTurns) {
+    MakeBoard(true);
+    int turned = 0;
+    for (const PUZZLE_PIECE* p : board->Grid()) {
+        turned += p->trt != 0;
+        const CUT_POINT* shape = &board->shapes[(p->row * board->cols + p->col) * kShapePoints];
+        for (int i = 0; i < kShapePoints; ++i) {
+            CUT_POINT expected = shape[i];
+            for (int t = 0; t < p->trt; ++t)
+                expected = {-expected.y, expected.x};
+            EXPECT_EQ(static_cast<int>(p->outline[i].x), expected.x) << p->col << "," << p->row;
+            EXPECT_EQ(static_cast<int>(p->outline[i].y), expected.y) << p->col << "," << p->row;
+        }
+    }
+    EXPECT_GT(turned, 0);
+}
+
 TEST_F(BoardTest, FourQuarterTurnsComeBackToTheStart) {
     MakeBoard();
     PUZZLE_PIECE& p = Piece(1, 1);
