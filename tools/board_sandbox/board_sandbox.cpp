@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
 #include "engine/frame/game_objects.h"
 #include "engine/frame/window_events.h"
@@ -56,6 +57,14 @@ float PictureAspect(const WSPRITE& picture) {
     if (w <= 0 || h <= 0)
         return 0.75f;
     return w > h ? static_cast<float>(h) / w : static_cast<float>(w) / h;
+}
+
+// The game folder's pack holds the member (the board would cut the default texture instead).
+bool PackHolds(const std::string& pack, const std::string& member) {
+    const bool found =
+        g_file_system.OpenPack(pack.c_str()) == 1 && g_file_system.FindMember(member.c_str()) == 1;
+    g_file_system.ClosePack();
+    return found;
 }
 
 // Runs `frames` fixed steps headless and writes the last one as PNG.
@@ -125,7 +134,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "board_sandbox: no picture %s\n", picture.c_str());
         return 1;
     }
-    LoadGameData(options.game_dir);
+    const bool game_data = LoadGameData(options.game_dir);
+    if (from_pack && !(game_data && PackHolds(options.pack, picture))) {
+        std::fprintf(stderr, "board_sandbox: no picture %s in the pack %s\n", picture.c_str(),
+                     options.pack.c_str());
+        return 1;
+    }
 
     WUN::ST_GAME& game = *WUN::ST_GAME::GetInstance();
     game.SetName("Puzzle Desk board sandbox");
