@@ -1,5 +1,6 @@
 // widget_gallery OUT.png [GAME_DIR]: draws every widget of engine/ui from generated images on
-// the offscreen driver and writes the frame (and the name dialog and loading screen beside it).
+// the offscreen driver and writes the frame (and the name dialog, the splash logos and the
+// loading screen beside it).
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "engine/frame/game_objects.h"
 #include "engine/platform/png_writer.h"
 #include "engine/resources/config.h"
+#include "engine/resources/editions.h"
 #include "engine/resources/pack_password.h"
 #include "engine/resources/registry.h"
 #include "engine/text/font.h"
@@ -40,18 +42,19 @@ WUN::ST_GAME* Game() {
 }
 
 // The registry, configuration and strings of GAME_DIR when it has them (the texts then read
-// as the game shows them), else the built-in registry.
-void LoadTablesFrom(const std::string& game_dir) {
+// as the game shows them; true), else the built-in registry (false).
+bool LoadTablesFrom(const std::string& game_dir) {
     for (const char* table : {"resource.xml", "config.xml", "strings.xml"}) {
         if (game_dir.empty() || WFILE_SYSTEM::FileExists(game_dir + "/" + table) != 1) {
             UseBuiltInResources();
-            return;
+            return false;
         }
     }
     const std::filesystem::path here = std::filesystem::current_path();
     std::filesystem::current_path(game_dir);
     LoadTables();
     std::filesystem::current_path(here);
+    return true;
 }
 
 // The game's four fonts from GAME_DIR (descriptions loose, pages in the fonts pack), or
@@ -298,8 +301,10 @@ struct SHEET {
     std::unique_ptr<PARTIC_CIRCLE> disc;
 };
 
-// The registry names the composite widgets load, pointed at the generated images.
-void UseGalleryImages() {
+// The registry names the composite widgets load, pointed at the generated images; the loading
+// screen's too (its packs then name image_folder) unless image_folder is null, when it shows
+// the game's own art.
+void UseGalleryImages(const char* image_folder) {
     g_resources.window_change_player.list_back = "list_back.png";
     g_resources.window_change_player.item = "list_item.png";
     g_resources.gui.slider = "slider.png";
@@ -308,8 +313,29 @@ void UseGalleryImages() {
     g_resources.gui.window_mini = "window_mini.png";
     g_resources.gui.ok_button = "ok.png";
     g_resources.gui.cancel_button = "cancel.png";
-    g_resources.loading_screen.background = "window_mini.png";
-    g_resources.main_screen.linoleum = "frame22.png";
+    if (image_folder != nullptr) {
+        g_resources.packs.loading_pack = image_folder;
+        g_resources.packs.menu_pack = image_folder;
+        g_resources.loading_screen.background = "window_mini.png";
+        g_resources.main_screen.linoleum = "frame22.png";
+    }
+}
+
+// Made in GAME_DIR as at start-up: its editions name the logos, looked up in the working
+// folder, and its packs hold the picture and the floor (or the generated images stand in).
+std::unique_ptr<GAME::LOADING_SCREEN> MakeLoadingScreen(const std::string& game_dir,
+                                                        bool game_art) {
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::error_code missing;
+    std::filesystem::current_path(game_dir, missing);
+    UsePacks = true;
+    g_file_system.PackPassword = kPackPassword;
+    LoadEditions();
+    UsePacks = game_art;
+    auto screen = std::make_unique<GAME::LOADING_SCREEN>();
+    UsePacks = false;
+    std::filesystem::current_path(here);
+    return screen;
 }
 
 std::string Beside(const std::string& path, const char* suffix) {
@@ -347,12 +373,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "widget_gallery: cannot write images into %s\n", images.c_str());
         return 1;
     }
-    LoadTablesFrom(game_dir);
+    const bool game_tables = LoadTablesFrom(game_dir);
     UsePacks = false;
     g_file_system.SetPack(nullptr);
     g_file_system.SetLooseFolder(images.c_str());
     LoadFonts(game_dir, images.string());
-    UseGalleryImages();
+    UseGalleryImages(game_tables ? nullptr : images.c_str());
 
     bool written = false;
     {
@@ -366,14 +392,18 @@ int main(int argc, char** argv) {
         dialog.GetTextBox()->SetText("Ada");
         written = Capture(Beside(argv[1], "-dialog"), cursor, [&] { dialog.Draw(0); }) && written;
 
-        // The loading screen with its picture, as the loading thread shows it at 42 %.
-        const std::string folder = images.string();
-        g_resources.packs.loading_pack = folder.c_str();
-        g_resources.packs.menu_pack = folder.c_str();
-        GAME::LOADING_SCREEN loading;
-        loading.LoadProgress = 42;
-        loading.IntroTime = 0.0f;  // past any splash logos found in the working folder
-        written = Capture(Beside(argv[1], "-loading"), cursor, [&] { loading.Draw(0); }) && written;
+        // The splash logos in the order they show, then the picture at 42 %.
+        std::unique_ptr<GAME::LOADING_SCREEN> loading = MakeLoadingScreen(game_dir, game_tables);
+        for (const char* suffix : {"-logo1", "-logo2"}) {
+            if (loading->IntroTime > 0.0f) {
+                written =
+                    Capture(Beside(argv[1], suffix), cursor, [&] { loading->Draw(0); }) && written;
+                loading->IntroTime -= 2.0f;
+            }
+        }
+        loading->LoadProgress = 42;
+        written =
+            Capture(Beside(argv[1], "-loading"), cursor, [&] { loading->Draw(0); }) && written;
     }
     std::error_code ignored;
     std::filesystem::remove_all(images, ignored);
