@@ -157,8 +157,22 @@ def loading_picture(svg, w, h):
             f'<g transform="translate({x} {y}) rotate({a}) scale(1.15) translate(-56 -50)" filter="url(#shadow-soft)">'
             f'<path d="{icons.PIECE_PATH}" fill="{fill}" stroke="{P.CREAM}" stroke-width="3"/></g>'
         )
-    # A light slot for the percentage the game prints 130 pixels below the centre.
-    svg.add(f'<rect x="{w / 2 - 90}" y="{h / 2 + 106}" width="180" height="48" rx="24" fill="{P.CREAM}" opacity="0.9" stroke="{P.GOLD}" stroke-width="2"/>')
+    # A dark slot for the percentage the game prints in white 130 pixels below the centre, sunk
+    # into the card by a soft shadow along its inner top edge.
+    inset = svg.uid("inset")
+    svg.define(
+        f'<filter id="{inset}" x="-10%" y="-40%" width="120%" height="180%" color-interpolation-filters="sRGB">'
+        f'<feComponentTransfer in="SourceAlpha" result="outside"><feFuncA type="table" tableValues="1 0"/></feComponentTransfer>'
+        f'<feGaussianBlur in="outside" stdDeviation="3"/><feOffset dy="3" result="fall"/>'
+        f'<feFlood flood-color="#000000" flood-opacity="0.8"/><feComposite in2="fall" operator="in"/>'
+        f'<feComposite in2="SourceAlpha" operator="in" result="shade"/>'
+        f'<feMerge><feMergeNode in="SourceGraphic"/><feMergeNode in="shade"/></feMerge></filter>'
+    )
+    slot = svg.linear([(0, "#3a2112"), (1, "#5a3820")])
+    svg.add(
+        f'<g opacity="0.88"><rect x="{w / 2 - 90}" y="{h / 2 + 106}" width="180" height="48" rx="24" fill="{slot}" filter="url(#{inset})"/></g>'
+        f'<rect x="{w / 2 - 90}" y="{h / 2 + 106}" width="180" height="48" rx="24" fill="none" stroke="{P.GOLD}" stroke-width="2"/>'
+    )
 
 
 def night_panel(svg, w, h):

@@ -2,43 +2,62 @@
 from . import palette as P
 
 
-def wood_tile(svg, w, h, planks=4):
-    """Seamless planks: stitched grain noise, staggered butt joints inside the tile."""
-    grain, sheen = svg.uid("grain"), svg.uid("sheen")
-    # Dark fine grain and a lighter wide figure, both stitched so the tile repeats without seams.
+def _wrapped_noise(svg, w, h, frequency, octaves, seed, tint):
+    """Fractal noise that repeats every w x h, tinted by the colour matrix `tint`.
+
+    The renderer ignores stitchTiles, so the noise is blended with its own copies shifted by one
+    tile: at every edge the blend reaches exactly the copy the opposite edge starts from."""
+    raw, colour = svg.uid("noise"), svg.uid("tint")
     svg.define(
-        f'<filter id="{grain}" x="0" y="0" width="100%" height="100%" color-interpolation-filters="sRGB">'
-        f'<feTurbulence type="fractalNoise" baseFrequency="{4 / w:.5f} {64 / h:.5f}" numOctaves="3" seed="7" stitchTiles="stitch"/>'
-        f'<feColorMatrix type="matrix" values="0 0 0 0 0.30  0 0 0 0 0.17  0 0 0 0 0.07  1.1 0 0 0 -0.42"/>'
-        f'<feComposite in2="SourceGraphic" operator="in"/></filter>'
-        f'<filter id="{sheen}" x="0" y="0" width="100%" height="100%" color-interpolation-filters="sRGB">'
-        f'<feTurbulence type="fractalNoise" baseFrequency="{2 / w:.5f} {16 / h:.5f}" numOctaves="2" seed="11" stitchTiles="stitch"/>'
-        f'<feColorMatrix type="matrix" values="0 0 0 0 0.85  0 0 0 0 0.62  0 0 0 0 0.38  1.0 0 0 0 -0.5"/>'
-        f'<feComposite in2="SourceGraphic" operator="in"/></filter>'
+        f'<filter id="{raw}" x="0" y="0" width="100%" height="100%" color-interpolation-filters="sRGB">'
+        f'<feTurbulence type="fractalNoise" baseFrequency="{frequency}" numOctaves="{octaves}" seed="{seed}"/>'
+        f'<feColorMatrix type="matrix" values="1 0 0 0 0  0 1 0 0 0  0 0 1 0 0  0 0 0 0 1"/></filter>'
+        f'<filter id="{colour}" x="0" y="0" width="100%" height="100%" color-interpolation-filters="sRGB">'
+        f'<feColorMatrix type="matrix" values="{tint}"/></filter>'
     )
+    ramps = {}
+    for axis, (x2, y2) in (("x", (w, 0)), ("y", (0, h))):
+        ramp = svg.linear([(0, "#000000"), (1, "#ffffff")], x2=x2, y2=y2, units="userSpaceOnUse")
+        ramps[axis] = svg.uid("ramp")
+        svg.define(f'<mask id="{ramps[axis]}" maskUnits="userSpaceOnUse" x="0" y="0" width="{w}" height="{h}"><rect width="{w}" height="{h}" fill="{ramp}"/></mask>')
+
+    def copy(dx, dy):
+        return f'<g transform="translate({dx} {dy})"><rect x="{-dx}" y="{-dy}" width="{w}" height="{h}" filter="url(#{raw})"/></g>'
+
+    def row(dy):
+        return f'<g>{copy(0, dy)}<g mask="url(#{ramps["x"]})">{copy(w, dy)}</g></g>'
+
+    # The copies are opaque, so drawing one over the other through a ramp is an exact linear blend.
+    svg.add(f'<g filter="url(#{colour})">{row(0)}<g mask="url(#{ramps["y"]})">{row(h)}</g></g>')
+
+
+def wood_tile(svg, w, h, planks=4):
+    """Seamless planks: wrapped grain noise, two staggered butt joints per plank inside the tile."""
     tones = [P.WOOD_MID, P.mix(P.WOOD_MID, P.WOOD_LIGHT, 0.45), P.mix(P.WOOD_MID, P.WOOD_DARK, 0.25), P.mix(P.WOOD_MID, P.WOOD_LIGHT, 0.2)]
     ph = h / planks
     svg.add(f'<rect width="{w}" height="{h}" fill="{P.WOOD_MID}"/>')
-    joints = [0.31, 0.78, 0.12, 0.55]
+    # Two joints per plank: the board between them is one tone, and the board across the tile's
+    # edge is the other, so a plank ends in the same board it starts with.
+    joints = [(0.31, 0.78), (0.12, 0.66), (0.50, 0.94), (0.22, 0.71)]
     for i in range(planks):
         y = i * ph
         tone = tones[i % len(tones)]
         shade = svg.linear([(0, P.lighten(tone, 0.08)), (1, P.darken(tone, 0.08))])
         svg.add(f'<rect x="0" y="{y}" width="{w}" height="{ph}" fill="{shade}"/>')
-        jx = joints[i % len(joints)] * w
-        # The part right of the joint is a different board: a slightly other tone.
-        svg.add(f'<rect x="{jx}" y="{y}" width="{w - jx}" height="{ph}" fill="{P.darken(tone, 0.05)}" opacity="0.6"/>')
-    svg.add(f'<rect width="{w}" height="{h}" fill="#ffffff" filter="url(#{sheen})"/>')
-    svg.add(f'<rect width="{w}" height="{h}" fill="#ffffff" filter="url(#{grain})"/>')
+        left, right = (j * w for j in joints[i % len(joints)])
+        svg.add(f'<rect x="{left}" y="{y}" width="{right - left}" height="{ph}" fill="{P.darken(tone, 0.05)}" opacity="0.6"/>')
+    # A lighter wide figure and a dark fine grain.
+    _wrapped_noise(svg, w, h, f"{2 / w:.5f} {16 / h:.5f}", 2, 11, "0 0 0 0 0.85  0 0 0 0 0.62  0 0 0 0 0.38  1.0 0 0 0 -0.5")
+    _wrapped_noise(svg, w, h, f"{4 / w:.5f} {64 / h:.5f}", 3, 7, "0 0 0 0 0.30  0 0 0 0 0.17  0 0 0 0 0.07  1.1 0 0 0 -0.42")
     for i in range(planks):
         y = i * ph
-        jx = joints[i % len(joints)] * w
         svg.add(f'<rect x="0" y="{y}" width="{w}" height="2" fill="{P.WOOD_DEEP}" opacity="0.75"/>')
         svg.add(f'<rect x="0" y="{y + 2}" width="{w}" height="1.5" fill="{P.WOOD_LIGHT}" opacity="0.35"/>')
-        svg.add(f'<rect x="{jx - 1}" y="{y}" width="2" height="{ph}" fill="{P.WOOD_DEEP}" opacity="0.6"/>')
-        for nx in (jx - 14, jx + 14):
-            for ny in (y + ph * 0.3, y + ph * 0.7):
-                svg.add(f'<circle cx="{nx}" cy="{ny}" r="2.2" fill="{P.WOOD_DEEP}" opacity="0.55"/>')
+        for jx in (j * w for j in joints[i % len(joints)]):
+            svg.add(f'<rect x="{jx - 1}" y="{y}" width="2" height="{ph}" fill="{P.WOOD_DEEP}" opacity="0.6"/>')
+            for nx in (jx - 14, jx + 14):
+                for ny in (y + ph * 0.3, y + ph * 0.7):
+                    svg.add(f'<circle cx="{nx}" cy="{ny}" r="2.2" fill="{P.WOOD_DEEP}" opacity="0.55"/>')
 
 
 def border_strip(svg, w, h):
