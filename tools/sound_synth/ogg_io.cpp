@@ -5,9 +5,8 @@
 #include <vorbis/vorbisenc.h>
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <memory>
 
 bool ReadOgg(const std::string& path, PCM& pcm, std::string& error) {
@@ -40,12 +39,7 @@ bool ReadOgg(const std::string& path, PCM& pcm, std::string& error) {
     return true;
 }
 
-bool WriteOgg(const std::string& path, const PCM& pcm, float quality, std::string& error) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!file) {
-        error = "cannot write " + path;
-        return false;
-    }
+bool EncodeOgg(const PCM& pcm, float quality, std::string& bytes, std::string& error) {
     vorbis_info info;
     vorbis_info_init(&info);
     if (vorbis_encode_init_vbr(&info, pcm.channels, pcm.rate, quality) != 0) {
@@ -68,15 +62,13 @@ bool WriteOgg(const std::string& path, const PCM& pcm, float quality, std::strin
     ogg_stream_packetin(&stream, &header_comment);
     ogg_stream_packetin(&stream, &header_code);
     ogg_page page;
-    bool ok = true;
-    auto write_page = [&](const ogg_page& p) {
-        ok = ok && std::fwrite(p.header, 1, p.header_len, file.get()) ==
-                       static_cast<size_t>(p.header_len);
-        ok =
-            ok && std::fwrite(p.body, 1, p.body_len, file.get()) == static_cast<size_t>(p.body_len);
+    bytes.clear();
+    auto append_page = [&bytes](const ogg_page& p) {
+        bytes.append(reinterpret_cast<const char*>(p.header), p.header_len);
+        bytes.append(reinterpret_cast<const char*>(p.body), p.body_len);
     };
     while (ogg_stream_flush(&stream, &page) != 0)
-        write_page(page);
+        append_page(page);
 
     const size_t frames = pcm.Frames();
     const size_t chunk = 1024;
@@ -100,20 +92,30 @@ bool WriteOgg(const std::string& path, const PCM& pcm, float quality, std::strin
             while (vorbis_bitrate_flushpacket(&dsp, &packet) == 1) {
                 ogg_stream_packetin(&stream, &packet);
                 while (ogg_stream_pageout(&stream, &page) != 0)
-                    write_page(page);
+                    append_page(page);
             }
         }
         if (n == 0)
             break;
     }
     while (ogg_stream_flush(&stream, &page) != 0)
-        write_page(page);
+        append_page(page);
     ogg_stream_clear(&stream);
     vorbis_block_clear(&block);
     vorbis_dsp_clear(&dsp);
     vorbis_comment_clear(&comment);
     vorbis_info_clear(&info);
-    if (!ok)
+    return true;
+}
+
+bool WriteOgg(const std::string& path, const PCM& pcm, float quality, std::string& error) {
+    std::string bytes;
+    if (!EncodeOgg(pcm, quality, bytes, error))
+        return false;
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
+    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
         error = "cannot write " + path;
-    return ok;
+        return false;
+    }
+    return true;
 }

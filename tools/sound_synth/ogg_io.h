@@ -12,5 +12,6 @@ struct PCM {
 };
 
 bool ReadOgg(const std::string& path, PCM& pcm, std::string& error);
-// quality: the Vorbis VBR quality, -0.1 .. 1.
+// Encodes pcm as an Ogg Vorbis file image into bytes. quality: the Vorbis VBR quality, -0.1 .. 1.
+bool EncodeOgg(const PCM& pcm, float quality, std::string& bytes, std::string& error);
 bool WriteOgg(const std::string& path, const PCM& pcm, float quality, std::string& error);
