@@ -15,6 +15,7 @@
 #include "engine/resources/registry.h"
 #include "engine/text/strings.h"
 #include "tests/data/game_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -197,16 +198,13 @@ TEST_F(TablesDataTest, CreditsGroupsAndCatalogueCaptionsAreFilled) {
 
 TEST_F(TablesDataTest, ConfigHoldsEveryBuiltInKeyAndTheNames) {
     // The built-in file names every key; written into a scratch folder it is the key list.
-    const std::filesystem::path scratch =
-        std::filesystem::temp_directory_path() / ("pd_config_keys_" + std::to_string(getpid()));
-    std::filesystem::create_directories(scratch);
-    const std::filesystem::path game = std::filesystem::current_path();
-    std::filesystem::current_path(scratch);
-    WriteDefaultConfig();
-    std::filesystem::current_path(game);
+    SCRATCH_FOLDER scratch;
+    {
+        WORKING_FOLDER working(scratch.Root());
+        WriteDefaultConfig();
+    }
     pugi::xml_document builtin, shipped;
-    ASSERT_TRUE(builtin.load_file((scratch / "config.xml").c_str()));
-    std::filesystem::remove_all(scratch);
+    ASSERT_TRUE(builtin.load_file(scratch.Path("config.xml").c_str()));
     ASSERT_TRUE(shipped.load_file("config.xml"));
     int keys = 0;
     for (pugi::xml_node key : builtin.document_element().children()) {

@@ -11,7 +11,7 @@
 #include "engine/frame/file_system.h"
 #include "engine/resources/member_inflater.h"
 #include "engine/resources/pack_password.h"
-#include "tests/engine/resources/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

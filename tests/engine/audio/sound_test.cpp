@@ -8,7 +8,7 @@
 #include <string>
 
 #include "tests/engine/audio/sine_ogg.h"
-#include "tests/engine/resources/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

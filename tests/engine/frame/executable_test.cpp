@@ -27,12 +27,11 @@ class ExecutableTest : public ScratchHome {
             ::kill(pid_, SIGKILL);
             ::waitpid(pid_, nullptr, 0);
         }
-        ScratchHome::TearDown();
     }
 
     // Starts the program in its game folder with the scratch HOME and no display.
     void Start(const std::string& game_dir) {
-        std::vector<std::string> env = {"HOME=" + home_, "XDG_DOCUMENTS_DIR=" + documents_,
+        std::vector<std::string> env = {"HOME=" + home_.Root(), "XDG_DOCUMENTS_DIR=" + documents_,
                                         "SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy"};
         for (char** e = environ; *e; ++e) {
             const std::string entry = *e;
@@ -48,7 +47,7 @@ class ExecutableTest : public ScratchHome {
         }
         envp.push_back(nullptr);
         const std::string program = game_dir + "/puzzle-desk";
-        const std::string output = home_ + "/stdout.txt";
+        const std::string output = home_.Path("stdout.txt");
         pid_ = ::fork();
         ASSERT_GE(pid_, 0);
         if (pid_ == 0) {
@@ -101,8 +100,8 @@ TEST_F(ExecutableTest, StartsWritesGameXmlAndEndsWhenTerminated) {
         << "build the puzzle-desk target first";
 
     Start(game_dir);
-    const std::string game_xml = documents_ + "/Puzzle Desk/Puzzle Desk/game.xml";
-    ASSERT_TRUE(WaitForFile(game_xml, milliseconds(60000)));
+    const std::string game_xml = "Documents/Puzzle Desk/Puzzle Desk/game.xml";
+    ASSERT_TRUE(WaitForFile(home_.Path(game_xml), milliseconds(60000)));
     ASSERT_GT(pid_, 0) << "the program ended on its own";
     // Let it reach the main loop; the outcome does not depend on how far it got.
     std::this_thread::sleep_for(milliseconds(300));
@@ -111,11 +110,11 @@ TEST_F(ExecutableTest, StartsWritesGameXmlAndEndsWhenTerminated) {
     ::kill(pid_, SIGTERM);
     EXPECT_EQ(WaitForExit(milliseconds(30000)), 0);
 
-    const std::string xml = ReadFile(game_xml);
+    const std::string xml = home_.Read(game_xml);
     EXPECT_EQ(xml.rfind("\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<Config>\n<Main resX=\"", 0), 0u)
         << xml;
     EXPECT_NE(xml.find("FullScreen=\"true\""), std::string::npos) << xml;
-    EXPECT_EQ(ReadFile(home_ + "/stdout.txt"), "Execution dir is " + std::string(game_dir) + "\n");
+    EXPECT_EQ(home_.Read("stdout.txt"), "Execution dir is " + std::string(game_dir) + "\n");
 }
 
 }  // namespace

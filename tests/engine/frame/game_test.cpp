@@ -206,7 +206,7 @@ class InitTest : public ScratchHome {};
 
 TEST_F(InitTest, MissingPlayLinkFileStopsBeforeAnythingIsTouched) {
     const std::string working = std::filesystem::current_path().string();
-    ASSERT_EQ(::chdir(home_.c_str()), 0);
+    ASSERT_EQ(::chdir(home_.Root().c_str()), 0);
     const char* saved = g_texts.error_play_url;
     g_texts.error_play_url = "The play link is missing";
     WUN::ST_GAME* game = WUN::ST_GAME::GetInstance();

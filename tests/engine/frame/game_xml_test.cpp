@@ -18,6 +18,9 @@ class GameXmlTest : public ScratchHome {
         user_folder_ = documents_ + "/Test Company/Test Product/";
     }
 
+    // "game.xml" in the user folder, relative to the scratch HOME.
+    static constexpr const char* kGameXml = "Documents/Test Company/Test Product/game.xml";
+
     WUN::ST_GAME* game_ = nullptr;
     std::string user_folder_;
 };
@@ -36,7 +39,7 @@ TEST_F(GameXmlTest, SaveWritesByteOrderMarkDeclarationAndOneElementPerLine) {
         std::string(game_->GetSupport1024() ? "true" : "false") +
         "\" FullScreen=\"false\" Log=\"true\" />\n"
         "</Config>\n";
-    EXPECT_EQ(ReadFile(user_folder_ + "game.xml"), expected);
+    EXPECT_EQ(home_.Read(kGameXml), expected);
     EXPECT_EQ(WFILE_SYSTEM::FileExists(user_folder_ + "game.xml.tmp"), 0);
     EXPECT_EQ(game_->GetPixelCount(), 1280 * 720);
 }
@@ -45,9 +48,9 @@ TEST_F(GameXmlTest, SavedValuesReadBack) {
     ASSERT_TRUE(game_->SaveGameXml(800, 600, true, false));
     // Other values in the frame first, so the read has to bring them back.
     game_->SaveGameXml(640, 480, false, false);
-    WriteFile(user_folder_ + "game.xml",
-              "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<Config>\n<Main resX=\"800\" resY=\"600\" "
-              "support1024=\"true\" FullScreen=\"true\" Log=\"false\" />\n</Config>\n");
+    home_.Write(kGameXml,
+                "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<Config>\n<Main resX=\"800\" resY=\"600\" "
+                "support1024=\"true\" FullScreen=\"true\" Log=\"false\" />\n</Config>\n");
     game_->ParseGameXml();
     EXPECT_EQ(game_->GetConfiguredWidth(), 800);
     EXPECT_EQ(game_->GetConfiguredHeight(), 600);
@@ -76,7 +79,7 @@ TEST_F(GameXmlTest, UnusableFilesGiveNoSizeAndFalseFlags) {
         // A previous value in the frame must not survive an unusable file.
         game_->SaveGameXml(1024, 768, true, false);
         if (c.content) {
-            WriteFile(user_folder_ + "game.xml", c.content);
+            home_.Write(kGameXml, c.content);
         } else {
             WFILE_SYSTEM::RemoveFile(user_folder_ + "game.xml");
         }
@@ -118,16 +121,16 @@ TEST_F(GameXmlTest, DefaultIsFullScreenAtTheDesktopWhen1024x768IsListed) {
     EXPECT_EQ(game_->GetConfiguredWidth(), listed ? game_->GetDesktopWidth() : 1024);
     EXPECT_EQ(game_->GetConfiguredHeight(), listed ? game_->GetDesktopHeight() : 768);
     EXPECT_TRUE(game_->GetFullScreenWanted());
-    EXPECT_NE(ReadFile(user_folder_ + "game.xml").find("Log=\"false\""), std::string::npos);
+    EXPECT_NE(home_.Read(kGameXml).find("Log=\"false\""), std::string::npos);
 }
 
 TEST_F(GameXmlTest, SaveFailsWithoutLosingTheOldFile) {
     ASSERT_TRUE(game_->SaveGameXml(800, 600, false, false));
-    const std::string before = ReadFile(user_folder_ + "game.xml");
+    const std::string before = home_.Read(kGameXml);
     // A folder where the temporary file would go makes the write fail before the rename.
     WFILE_SYSTEM::CreateFolder(user_folder_ + "game.xml.tmp");
     EXPECT_FALSE(game_->SaveGameXml(1024, 768, true, false));
-    EXPECT_EQ(ReadFile(user_folder_ + "game.xml"), before);
+    EXPECT_EQ(home_.Read(kGameXml), before);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // The window icon from the working folder: which file is taken, and files that are refused.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -10,6 +8,7 @@
 
 #include "engine/frame/window.h"
 #include "engine/platform/png_writer.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -20,19 +19,7 @@ enum class Icon { kMissing, kPicture, kTooLarge, kNotAPicture };
 
 class WindowIconTest : public testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/pd_icon_XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-        old_folder_ = fs::current_path();
-        fs::current_path(folder_);
-        fs::create_directory("icons");
-    }
-    void TearDown() override {
-        fs::current_path(old_folder_);
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
+    void SetUp() override { fs::create_directory("icons"); }
 
     static void Write(const std::string& path, Icon icon, int size, uint32_t colour) {
         fs::remove(path);
@@ -45,8 +32,8 @@ class WindowIconTest : public testing::Test {
         }
     }
 
-    fs::path folder_;
-    fs::path old_folder_;
+    SCRATCH_FOLDER scratch_;
+    WORKING_FOLDER working_{scratch_.Root()};
 };
 
 TEST_F(WindowIconTest, TakesTheLargestUsableIconOrNone) {

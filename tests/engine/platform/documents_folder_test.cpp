@@ -1,14 +1,13 @@
 // DocumentsFolder: XDG variable, user-dirs.dirs, ~/Documents and the home fall-backs.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 
 #include "engine/platform/platform.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -39,18 +38,10 @@ class ScopedEnv {
 
 class DocumentsFolderTest : public testing::Test {
   protected:
-    void SetUp() override {
-        home_ = fs::temp_directory_path() / ("documents_home_" + std::to_string(getpid()));
-        fs::remove_all(home_);
-        fs::create_directories(home_ / ".config");
-    }
-    void TearDown() override { fs::remove_all(home_); }
+    void WriteUserDirs(const std::string& text) { scratch_.Write(".config/user-dirs.dirs", text); }
 
-    void WriteUserDirs(const std::string& text) {
-        std::ofstream(home_ / ".config" / "user-dirs.dirs") << text;
-    }
-
-    fs::path home_;
+    SCRATCH_FOLDER scratch_;
+    const fs::path home_{scratch_.Root()};
     ScopedEnv no_xdg_documents_{"XDG_DOCUMENTS_DIR", std::nullopt};
     ScopedEnv no_xdg_config_{"XDG_CONFIG_HOME", std::nullopt};
 };

@@ -1,36 +1,25 @@
 // LoadTextureFromPack: images read from a zip pack, and every pack failure gives the default.
 #include <gtest/gtest.h>
 #include <minizip/zip.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "engine/platform/png_writer.h"
 #include "engine/render/render_device.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 class TexturePackTest : public testing::Test {
   protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("render_pack_" + std::to_string(getpid()));
-        fs::create_directories(folder_);
-        std::string png = (folder_ / "tile.png").string();
         const std::vector<uint32_t> texels(6 * 4, 0xFF00FF00);
-        ASSERT_TRUE(platform::WritePng(png, texels.data(), 6, 4));
-        std::ifstream file(png, std::ios::binary);
-        std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
-                                std::istreambuf_iterator<char>());
-        pack_ = (folder_ / "menu").string();
-        WritePack(pack_, {{"pics/tile.png", bytes}, {"notes.txt", {'h', 'i'}}});
+        ASSERT_TRUE(platform::WritePng(scratch_.Path("tile.png"), texels.data(), 6, 4));
+        const std::string png = scratch_.Read("tile.png");
+        pack_ = scratch_.Path("menu");
+        WritePack(pack_, {{"pics/tile.png", {png.begin(), png.end()}}, {"notes.txt", {'h', 'i'}}});
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     // An unencrypted zip, which the pack reader accepts with any password.
     static void WritePack(const std::string& path,
@@ -48,7 +37,7 @@ class TexturePackTest : public testing::Test {
         ASSERT_EQ(zipClose(zip, nullptr), ZIP_OK);
     }
 
-    fs::path folder_;
+    SCRATCH_FOLDER scratch_;
     std::string pack_;
     WRENDER render_;
 };
@@ -66,7 +55,7 @@ TEST_F(TexturePackTest, LoadsAMemberByItsExactName) {
 
 TEST_F(TexturePackTest, FailuresGiveTheDefaultAndKeepTheLastImageSize) {
     render_.ReleaseTexture(render_.CreateTexture(9, 2));
-    const std::string missing_pack = (folder_ / "absent").string();
+    const std::string missing_pack = scratch_.Path("absent");
     struct {
         const char* pack;
         const char* name;

@@ -3,35 +3,23 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "engine/platform/png_writer.h"
 #include "engine/render/render_device.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 class TextureTest : public testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("render_textures_" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     // A 3 × 2 picture: top row red, green, blue; bottom row half-transparent white, black, grey.
     std::string WriteFixturePng() {
         const std::vector<uint32_t> texels = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF,
                                               0x80FFFFFF, 0xFF000000, 0xFF808080};
-        std::string path = (folder_ / "fixture.png").string();
+        std::string path = scratch_.Path("fixture.png");
         EXPECT_TRUE(platform::WritePng(path, texels.data(), 3, 2));
         return path;
     }
@@ -41,19 +29,13 @@ class TextureTest : public testing::Test {
         SDL_Surface* surface =
             SDL_CreateRGBSurfaceWithFormat(0, 16, 8, 32, SDL_PIXELFORMAT_ARGB8888);
         SDL_FillRect(surface, nullptr, 0xFFFF8000);
-        std::string path = (folder_ / "fixture.jpg").string();
+        std::string path = scratch_.Path("fixture.jpg");
         EXPECT_EQ(IMG_SaveJPG(surface, path.c_str(), 95), 0);
         SDL_FreeSurface(surface);
         return path;
     }
 
-    static std::vector<char> ReadAll(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return std::vector<char>((std::istreambuf_iterator<char>(file)),
-                                 std::istreambuf_iterator<char>());
-    }
-
-    fs::path folder_;
+    SCRATCH_FOLDER scratch_;
     WRENDER render_;
 };
 
@@ -92,7 +74,7 @@ TEST_F(TextureTest, CreateSetsTheImageSizeAndRefusesImpossibleSizes) {
 
 TEST_F(TextureTest, PngFromFileAndMemoryKeepsTexelsInOrder) {
     std::string path = WriteFixturePng();
-    std::vector<char> bytes = ReadAll(path);
+    const std::string bytes = scratch_.Read("fixture.png");
     WTEXTURE* from_file = render_.LoadTextureFile(path);
     WTEXTURE* from_memory = render_.LoadTextureFromMemory(bytes.data(), bytes.size());
     for (WTEXTURE* t : {from_file, from_memory}) {
@@ -111,7 +93,7 @@ TEST_F(TextureTest, PngFromFileAndMemoryKeepsTexelsInOrder) {
 
 TEST_F(TextureTest, JpegFromFileAndMemory) {
     std::string path = WriteFixtureJpeg();
-    std::vector<char> bytes = ReadAll(path);
+    const std::string bytes = scratch_.Read("fixture.jpg");
     for (WTEXTURE* t : {render_.LoadTextureFile(path),
                         render_.LoadTextureFromMemory(bytes.data(), bytes.size())}) {
         ASSERT_NE(t, render_.GetDefaultTexture());
@@ -131,16 +113,16 @@ TEST_F(TextureTest, JpegFromFileAndMemory) {
 // image size of the previous good load.
 TEST_F(TextureTest, BadImagesGiveTheDefaultAndKeepTheLastImageSize) {
     WTEXTURE* good = render_.CreateTexture(7, 5);
-    std::vector<char> png = ReadAll(WriteFixturePng());
-    std::vector<char> truncated(png.begin(), png.begin() + png.size() / 2);
-    std::vector<char> huge = png;  // a header claiming 100000 × 100000
+    WriteFixturePng();
+    const std::string png = scratch_.Read("fixture.png");
+    const std::string truncated = png.substr(0, png.size() / 2);
+    std::string huge = png;  // a header claiming 100000 × 100000
     const unsigned char claim[8] = {0x00, 0x01, 0x86, 0xA0, 0x00, 0x01, 0x86, 0xA0};
     std::copy(std::begin(claim), std::end(claim), huge.begin() + 16);
     const std::string text = "not a picture";
 
-    EXPECT_EQ(render_.LoadTextureFile((folder_ / "missing.png").string()),
-              render_.GetDefaultTexture());
-    EXPECT_EQ(render_.LoadTextureFile(folder_.string()), render_.GetDefaultTexture());
+    EXPECT_EQ(render_.LoadTextureFile(scratch_.Path("missing.png")), render_.GetDefaultTexture());
+    EXPECT_EQ(render_.LoadTextureFile(scratch_.Root()), render_.GetDefaultTexture());
     EXPECT_EQ(render_.LoadTextureFromMemory(nullptr, 0), render_.GetDefaultTexture());
     EXPECT_EQ(render_.LoadTextureFromMemory(text.data(), text.size()), render_.GetDefaultTexture());
     EXPECT_EQ(render_.LoadTextureFromMemory(truncated.data(), truncated.size()),

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "tests/engine/resources/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

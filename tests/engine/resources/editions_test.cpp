@@ -8,8 +8,8 @@
 #include "engine/frame/file_system.h"
 #include "engine/resources/pack_password.h"
 #include "engine/text/strings.h"
-#include "tests/engine/resources/scratch_folder.h"
 #include "tests/engine/text/sheet_fixture.h"
+#include "tests/support/scratch_folder.h"
 #include "tools/pack_builder/pack_writer.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "engine/render/texture.h"
 #include "engine/resources/pack_password.h"
 #include "engine/ui/named_texture.h"
-#include "tests/engine/resources/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "tools/pack_builder/pack_writer.h"
 
 namespace {

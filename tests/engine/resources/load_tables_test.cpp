@@ -11,8 +11,8 @@
 #include "engine/resources/registry.h"
 #include "engine/resources/startup_message.h"
 #include "engine/text/strings.h"
-#include "tests/engine/resources/scratch_folder.h"
 #include "tests/engine/text/sheet_fixture.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

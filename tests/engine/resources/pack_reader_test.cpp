@@ -15,7 +15,7 @@
 #include "engine/frame/file_system.h"
 #include "engine/resources/member_inflater.h"
 #include "engine/resources/pack_password.h"
-#include "tests/engine/resources/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "tools/pack_builder/pack_writer.h"
 
 // The largest single allocation since the last reset: hostile members must not make the reader

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/resources/registry_items.h"
-#include "tests/engine/resources/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "engine/platform/png_writer.h"
 #include "engine/render/render_device.h"
 #include "engine/ui/sprite.h"
-#include "tests/engine/resources/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

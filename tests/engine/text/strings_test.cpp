@@ -6,8 +6,8 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "tests/engine/resources/scratch_folder.h"
 #include "tests/engine/text/sheet_fixture.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

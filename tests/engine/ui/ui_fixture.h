@@ -3,9 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +14,7 @@
 #include "engine/render/render_device.h"
 #include "engine/text/font.h"
 #include "engine/ui/sprite.h"
+#include "tests/support/scratch_folder.h"
 
 class UiTest : public ::testing::Test {
   protected:
@@ -23,34 +22,26 @@ class UiTest : public ::testing::Test {
         game = WUN::ST_GAME::GetInstance();
         render = game->GetRender();
         input = game->GetInput();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("pd_ui_" + std::to_string(getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
         UsePacks = false;
         g_file_system.SetPack(nullptr);
-        g_file_system.SetLooseFolder(folder_.c_str());
+        g_file_system.SetLooseFolder(scratch_.Root().c_str());
         game->Centre = {512, 384};
         ReleaseEverything();
         SetDelta(0.0f);
         render->ClearRecordedDraws();
     }
 
-    void TearDown() override {
-        ReleaseEverything();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
+    void TearDown() override { ReleaseEverything(); }
 
     // A w x h PNG of one colour in the loose folder; returns its item name.
     std::string Image(int w, int h, uint32_t argb = 0xFFFFFFFF, const std::string& name = "") {
         const std::string file =
             name.empty() ? "img_" + std::to_string(w) + "x" + std::to_string(h) + ".png" : name;
         std::vector<uint32_t> texels(static_cast<size_t>(w) * h, argb);
-        EXPECT_TRUE(platform::WritePng((folder_ / file).string(), texels.data(), w, h));
+        EXPECT_TRUE(platform::WritePng(scratch_.Path(file), texels.data(), w, h));
         return file;
     }
-    std::string FolderPath(const std::string& file) const { return (folder_ / file).string(); }
+    std::string FolderPath(const std::string& file) const { return scratch_.Path(file); }
 
     // A font of size 32 whose glyphs (codes 32..126) are 16 x 32 cells side by side on one page,
     // so a recorded glyph draw tells its character by its texture coordinate.
@@ -130,7 +121,7 @@ class UiTest : public ::testing::Test {
         input->EndFrame();
     }
 
-    std::filesystem::path folder_;
+    SCRATCH_FOLDER scratch_;
 };
 
 // The screen rectangle a recorded quad covers.

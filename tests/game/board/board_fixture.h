@@ -3,10 +3,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +14,7 @@
 #include "engine/platform/png_writer.h"
 #include "game/board/pieces_system.h"
 #include "game/shell/player_profile.h"
+#include "tests/support/scratch_folder.h"
 
 namespace GAME {
 
@@ -32,13 +31,9 @@ class BoardTest : public ::testing::Test {
         game->Centre = {512, 384};
         game->timer.delta = kStep;
         ReleaseMouse();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("pd_board_" + std::to_string(getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
         UsePacks = false;
         g_file_system.SetPack(nullptr);
-        picture_path_ = (folder_ / "picture.png").string();
+        picture_path_ = scratch_.Path("picture.png");
         std::vector<uint32_t> texels(kPictureW * kPictureH);
         for (int y = 0; y < kPictureH; ++y) {
             for (int x = 0; x < kPictureW; ++x) {
@@ -52,8 +47,6 @@ class BoardTest : public ::testing::Test {
     void TearDown() override {
         board.reset();
         ReleaseMouse();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
     }
 
     // A board in play with its pieces dealt, at rest and spread out so that none overlap.
@@ -141,9 +134,9 @@ class BoardTest : public ::testing::Test {
     PUZZLE_PLAYER_PROFILE settings;
     std::unique_ptr<PUZZLE_PIECES_SYSTEM> board;
     std::vector<int> sounds;
+    SCRATCH_FOLDER scratch_;
 
   private:
-    std::filesystem::path folder_;
     std::string picture_path_;
 };
 

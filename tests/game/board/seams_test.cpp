@@ -129,8 +129,7 @@ TEST_F(BoardTest, ThePreviewShowsThePictureThenTheCutLinesThenBuilds) {
 TEST_F(BoardTest, AMissingPictureStillGivesAPlayableBoard) {
     board = std::make_unique<PUZZLE_PIECES_SYSTEM>();
     board->SetAspect(0.75f);
-    board->Init((std::filesystem::temp_directory_path() / "pd_no_such_picture.png").string(), 3, 0,
-                &settings, false, 0.0f, 0);
+    board->Init(scratch_.Path("no_such_picture.png"), 3, 0, &settings, false, 0.0f, 0);
     board->SetState(kStateBuild);
     board->Update(0, kStep);
     EXPECT_EQ(board->state, kStatePlay);

@@ -5,9 +5,10 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string>
 #include <vector>
+
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -34,27 +35,16 @@ class FAKE_FRAME : public FRAME_SCREEN_LINK {
 
 class PlayerProfileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("pd_profile_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Folder() const { return folder_.string(); }
+    const std::string& Folder() const { return scratch_.Root(); }
     std::vector<uint8_t> FileBytes() const {
-        std::ifstream in(folder_ / "set.bin", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::string bytes = scratch_.Read("set.bin");
+        return {bytes.begin(), bytes.end()};
     }
     void WriteFile(const std::vector<uint8_t>& bytes) const {
-        std::ofstream out(folder_ / "set.bin", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
+        scratch_.Write("set.bin", {bytes.begin(), bytes.end()});
     }
 
-    fs::path folder_;
+    SCRATCH_FOLDER scratch_;
     FAKE_FRAME frame_;
 };
 
@@ -128,11 +118,11 @@ TEST_F(PlayerProfileTest, AMissingFileGetsTheDefaultsWrittenAtOnce) {
     EXPECT_EQ(s.collector, 0u);
     EXPECT_EQ(FileBytes().size(), PUZZLE_PLAYER_PROFILE::kFileSize);
     EXPECT_EQ(frame_.written, (FAKE_FRAME::CONFIG{1024, 768, false}));
-    EXPECT_FALSE(fs::exists(folder_ / "set.bin.tmp"));
+    EXPECT_FALSE(fs::exists(scratch_.Path("set.bin.tmp")));
 
     // A frame as large as the desktop is stored as mode 0.
     frame_.screen = {1920, 1080, 1920 * 1080, 1920, 1080, true};
-    fs::remove(folder_ / "set.bin");
+    fs::remove(scratch_.Path("set.bin"));
     LoadSettings(s, Folder(), frame_);
     EXPECT_EQ(s.screen_mode, 0);
     EXPECT_TRUE(s.full_screen);
@@ -228,13 +218,13 @@ TEST_F(PlayerProfileTest, SavePassesTheScreenModeToTheFrame) {
         EXPECT_EQ(file[4], c.flag ? 1 : 0) << c.mode;
         EXPECT_EQ(file[64], 99);
     }
-    EXPECT_FALSE(fs::exists(folder_ / "set.bin.tmp"));
+    EXPECT_FALSE(fs::exists(scratch_.Path("set.bin.tmp")));
 }
 
 TEST_F(PlayerProfileTest, ASaveIntoAMissingFolderFailsCleanly) {
     PUZZLE_PLAYER_PROFILE s;
-    EXPECT_EQ(SaveSettings(s, (folder_ / "nobody").string(), frame_), -1);
-    EXPECT_FALSE(fs::exists(folder_ / "nobody"));
+    EXPECT_EQ(SaveSettings(s, scratch_.Path("nobody"), frame_), -1);
+    EXPECT_FALSE(fs::exists(scratch_.Path("nobody")));
 }
 
 }  // namespace

@@ -1,22 +1,29 @@
-// A temporary folder for one test, removed with everything in it when the test ends.
+// A temporary folder for one test, removed with everything in it when the test ends, and a
+// scoped change of the working folder.
 #pragma once
 
 #include <stdlib.h>
-#include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <system_error>
 
 class SCRATCH_FOLDER {
   public:
     SCRATCH_FOLDER() {
         std::string pattern = (std::filesystem::temp_directory_path() / "pd_test_XXXXXX").string();
-        root_ = mkdtemp(pattern.data()) ? pattern : std::string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::system_error(errno, std::generic_category(), "mkdtemp " + pattern);
+        }
+        root_ = pattern;
     }
     ~SCRATCH_FOLDER() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
+        MakeFoldersWritable();
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
     }
     SCRATCH_FOLDER(const SCRATCH_FOLDER&) = delete;
     SCRATCH_FOLDER& operator=(const SCRATCH_FOLDER&) = delete;
@@ -38,6 +45,22 @@ class SCRATCH_FOLDER {
     }
 
   private:
+    // Tests leave read-only folders behind on purpose, and nothing in a folder can be removed
+    // until it is writable again. Links are neither followed nor changed, so nothing outside
+    // the scratch folder is touched.
+    void MakeFoldersWritable() const {
+        namespace fs = std::filesystem;
+        std::error_code ignored;
+        fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ignored);
+        std::error_code walk;
+        for (fs::recursive_directory_iterator it(root_, walk), end; !walk && it != end;
+             it.increment(walk)) {
+            if (it->symlink_status(ignored).type() == fs::file_type::directory) {
+                fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+            }
+        }
+    }
+
     std::string root_;
 };
 
