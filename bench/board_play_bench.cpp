@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
 #include "engine/platform/png_writer.h"
+#include "engine/resources/file_system.h"
 #include "game/board/pieces_system.h"
 #include "game/shell/player_profile.h"
 

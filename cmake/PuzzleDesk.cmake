@@ -1,10 +1,20 @@
+# A back include (a layer including a header of one above it) fails the build before anything
+# compiles.
+add_custom_target(layer_check ALL
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+            -P ${PROJECT_SOURCE_DIR}/cmake/check_layers.cmake
+    COMMENT "Checking includes against the layer line"
+    VERBATIM)
+
 # pd_subsystem(NAME DEPENDS <targets...>)
-# One static library per subsystem folder, made of every .cpp in it, named pd_<NAME>.
+# One static library per subsystem folder, made of every .cpp in it, named pd_<NAME>. DEPENDS
+# names only libraries that stand before it in the layer line.
 function(pd_subsystem name)
     cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     if(sources)
         add_library(pd_${name} STATIC ${sources})
+        add_dependencies(pd_${name} layer_check)
         target_include_directories(pd_${name} PUBLIC ${PROJECT_SOURCE_DIR})
         target_link_libraries(pd_${name} PUBLIC ${ARG_DEPENDS})
     else()

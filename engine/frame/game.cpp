@@ -7,11 +7,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/frame/file_system.h"
+#include "engine/frame/editions.h"
+#include "engine/frame/item_root.h"
 #include "engine/frame/loading_lock.h"
-#include "engine/resources/editions.h"
+#include "engine/resources/file_system.h"
 #include "engine/text/strings.h"
-#include "engine/ui/object_tree.h"
 
 namespace WUN {
 
@@ -214,16 +214,12 @@ WSOUND* ST_GAME::LoadSound(const char* name) {
     if (!g_file_system.CurrentPack) {
         return sound.LoadFile((g_file_system.LooseFolder + "/" + name).c_str());
     }
-    if (g_file_system.OpenPack(g_file_system.CurrentPack) != 1) {
-        return nullptr;
-    }
     WSOUND* loaded = nullptr;
-    if (g_file_system.FindMember(name) == 1 &&
-        g_file_system.ReadMember(g_file_system.PackPassword.c_str()) == 1) {
+    if (g_file_system.ReadPackMember(g_file_system.CurrentPack, name,
+                                     g_file_system.PackPassword.c_str()) == 1) {
         loaded = sound.LoadMemory(g_file_system.MemberData, g_file_system.MemberSize);
     }
     g_file_system.FreeMember();
-    g_file_system.ClosePack();
     return loaded;
 }
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
+#include "engine/resources/file_system.h"
 
 namespace WUN {
 

@@ -118,10 +118,11 @@ class WRENDER {
     // Null when the size is not 1..kMaxTextureSize. Texels start transparent black.
     WTEXTURE* CreateTexture(int width, int height);
     WTEXTURE* LoadTextureFile(const std::string& path);
-    // The member name of the pack at path pack; the last image size follows the image header.
-    WTEXTURE* LoadTextureFromPack(const char* pack, const char* name, const char* password);
     // PNG or JPEG bytes.
     WTEXTURE* LoadTextureFromMemory(const void* bytes, size_t size);
+    // PNG or JPEG bytes. size_from_header: the last image size follows the image header even
+    // when decoding fails (as a pack member's load does).
+    WTEXTURE* LoadTextureBytes(const void* bytes, size_t size, bool size_from_header);
     WTEXTURE* GetDefaultTexture() { return &default_texture_; }
     int GetTextureWidth(const WTEXTURE* t) const;
     int GetTextureHeight(const WTEXTURE* t) const;
@@ -174,8 +175,6 @@ class WRENDER {
     void BindTexture(WTEXTURE* t);
     // GPU copies of released textures are deleted at the next frame, on the drawing thread.
     void DeleteReleasedTextures();
-    // size_from_header: the last image size follows the image header even when decoding fails.
-    WTEXTURE* LoadTextureBytes(const void* bytes, size_t size, bool size_from_header);
 
     std::unique_ptr<platform::GpuDevice> gpu_;
     int multisample_ = 0;

@@ -4,7 +4,7 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/xml_tables.h"
 
 CONFIG g_config;

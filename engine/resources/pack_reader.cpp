@@ -5,7 +5,7 @@
 #include <memory>
 #include <pugixml.hpp>
 
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/member_inflater.h"
 #include "engine/resources/xml_tables.h"
 
@@ -120,6 +120,16 @@ int WFILE_SYSTEM::ClosePack() {
     return 1;
 }
 
+int WFILE_SYSTEM::ReadPackMember(const char* pack_path, const char* name, const char* password) {
+    FreeMember();
+    if (OpenPack(pack_path) != 1) {
+        return -1;
+    }
+    const int read = FindMember(name) == 1 && ReadMember(password) == 1 ? 1 : -2;
+    ClosePack();
+    return read;
+}
+
 void WFILE_SYSTEM::SelectPack(const char* pack_path) {
     if (UsePacks) {
         SetPack(pack_path);
@@ -136,17 +146,15 @@ void WFILE_SYSTEM::UnselectPack() {
 
 pugi::xml_document* WFILE_SYSTEM::LoadXml(const char* name) {
     auto document = std::make_unique<pugi::xml_document>();
-    if (!CurrentPack || OpenPack(CurrentPack) != 1) {
+    const int read = CurrentPack ? ReadPackMember(CurrentPack, name, PackPassword.c_str()) : -1;
+    if (read == -1) {
+        // No pack to read from: the loose file stands in.
         ParseXmlFile(*document, name);
         return document.release();
     }
-    const bool read = FindMember(name) == 1 && ReadMember(PackPassword.c_str()) == 1;
-    if (read) {
-        if (!document->load_buffer(MemberData, MemberSize)) {
-            document->reset();
-        }
+    if (read == 1 && !document->load_buffer(MemberData, MemberSize)) {
+        document->reset();
     }
     FreeMember();
-    ClosePack();
-    return read ? document.release() : nullptr;
+    return read == 1 ? document.release() : nullptr;
 }

@@ -3,7 +3,7 @@
 
 #include <pugixml.hpp>
 
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/registry_items.h"
 #include "engine/resources/xml_tables.h"
 

@@ -208,10 +208,6 @@ struct RESOURCES {
 
 extern RESOURCES g_resources;
 
-// The start-up reading of the tables, in order: resource.xml (written with the built-in content
-// when missing), config.xml and strings.xml from the working folder. A missing strings.xml shows
-// "strings.xml    LOST" and ends the process with exit code 0.
-void LoadTables();
 // Writes the built-in resource.xml into the working folder.
 void WriteDefaultResources();
 // Reads resource.xml from the working folder into g_resources.

@@ -8,8 +8,8 @@
 #include <pugixml.hpp>
 #include <string>
 
+#include "engine/resources/pack_texture.h"
 #include "engine/resources/xml_tables.h"
-#include "engine/ui/sprite.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ float Fraction(int pixels, int page_size) {
 
 }  // namespace
 
-WFONT::WFONT(const char* description, int flag) {
+WFONT::WFONT(WRENDER& device, const char* description, int flag) : device_(device) {
     pugi::xml_document document;
     ParseXmlFile(document, description ? description : "");
     const pugi::xml_node root = document.document_element();
@@ -31,12 +31,12 @@ WFONT::WFONT(const char* description, int flag) {
     spacing = size_ / 4;
     const std::string page_file = FirstElement(root.child("pages")).attribute("file").value();
 
-    page_ = new WSPRITE(page_file.c_str(), flag != 0);
-    page_->SetBlend(kPageBlend);
-    page_->quad.depth = kPageLayer;
-    page_->SetCentre(0, 0);
-    const int page_width = page_->GetWidth();
-    const int page_height = page_->GetHeight();
+    page_.texture = LoadNamedTexture(device_, page_file.c_str(), flag != 0);
+    page_.blend = kPageBlend;
+    page_.depth = kPageLayer;
+    // The size of the image just read, as the page's loader reports it.
+    const int page_width = device_.GetImageWidth();
+    const int page_height = device_.GetImageHeight();
 
     const pugi::xml_node chars = root.child("chars");
     for (pugi::xml_node record = FirstElement(chars); record;
@@ -59,7 +59,7 @@ WFONT::WFONT(const char* description, int flag) {
 }
 
 WFONT::~WFONT() {
-    delete page_;
+    device_.ReleaseTexture(page_.texture);
 }
 
 const WFONT_CHAR* WFONT::Glyph(int code) const {
@@ -72,10 +72,14 @@ int WFONT::DrawChar(int code, int x, int y) {
     if (!glyph) {
         return 0;
     }
-    page_->SetPosition(x, y + glyph->yoffset);
-    page_->SetUV(glyph->left, glyph->top, glyph->right, glyph->bottom);
-    page_->SetSize(glyph->width, glyph->height);
-    page_->Draw(0);
+    const float w = static_cast<float>(glyph->width);
+    const float h = static_cast<float>(glyph->height);
+    page_.corners[0] = {0.0f, 0.0f, glyph->left, glyph->top};
+    page_.corners[1] = {0.0f, h, glyph->left, glyph->bottom};
+    page_.corners[2] = {w, h, glyph->right, glyph->bottom};
+    page_.corners[3] = {w, 0.0f, glyph->right, glyph->top};
+    device_.DrawQuad(page_, static_cast<float>(x), static_cast<float>(y + glyph->yoffset), scale_,
+                     scale_, 0.0f, 0, 0);
     return glyph->width;
 }
 
@@ -88,8 +92,8 @@ void WFONT::DrawWide(int x, int y, const wchar_t* text) {
         align = 1;
         return;
     }
-    const float sx = page_->scale.x;
-    const float sy = page_->scale.y;
+    const float sx = scale_;
+    const float sy = scale_;
     const float line_height = static_cast<float>(size_);
     const int first_line = LineWidth(text);
     // Offsets come from the first line alone; later lines start at the same x.
@@ -179,17 +183,17 @@ int WFONT::GlyphWidth(int code) const {
 }
 
 void WFONT::SetColour(uint32_t argb) {
-    page_->SetColour(argb);
+    page_.colour = argb;
 }
 
 uint32_t WFONT::GetColour() const {
-    return page_->GetColour();
+    return page_.colour;
 }
 
 void WFONT::SetScale(float scale) {
-    page_->scale = {scale, scale};
+    scale_ = scale;
 }
 
 float WFONT::GetScale() const {
-    return page_->scale.x;
+    return scale_;
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <map>
 
-class WSPRITE;
+#include "engine/render/render_device.h"
 
 // One glyph: its rectangle on the page as fractions of the page size, and its size in pixels.
 struct WFONT_CHAR {
@@ -22,8 +22,9 @@ struct WFONT_CHAR {
 class WFONT {
   public:
     // description: the .fnt file, read from the working folder; its page image is loaded through
-    // the current pack. flag is handed to the page sprite (name used unchanged as a path).
-    WFONT(const char* description, int flag = 0);
+    // the current pack (flag set: with no pack selected, the page name is used unchanged as a
+    // path). The font draws through device.
+    WFONT(WRENDER& device, const char* description, int flag = 0);
     ~WFONT();
     WFONT(const WFONT&) = delete;
     WFONT& operator=(const WFONT&) = delete;
@@ -54,7 +55,8 @@ class WFONT {
     int Size() const { return size_; }
     int GlyphCount() const { return glyph_count_; }
     const WFONT_CHAR* Glyph(int code) const;
-    WSPRITE* Page() const { return page_; }
+    // The page image every glyph is drawn from (owned by the font).
+    const WTEXTURE* PageTexture() const { return page_.texture; }
 
     // Alignment of the next draw (0 centre, 1 top-left, 2 top-right, 4 bottom-right,
     // 7 middle-left, 8 middle-right); every draw sets it back to 1.
@@ -66,9 +68,11 @@ class WFONT {
     static constexpr int kWideBufferSize = 765;
 
   private:
+    WRENDER& device_;
     int size_ = 0;  // nominal size, also the line height
     int glyph_count_ = 0;
-    WSPRITE* page_ = nullptr;  // owned; retargeted to each glyph as it is drawn
+    WQUAD page_;  // the page texture (owned), retargeted to each glyph as it is drawn
+    float scale_ = 1.0f;
     std::map<int, WFONT_CHAR> glyphs_;
     char narrow_buffer_[kNarrowBufferSize] = {};
     wchar_t wide_buffer_[kWideBufferSize] = {};

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <pugixml.hpp>
 
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/xml_tables.h"
 
 TEXTS g_texts;

@@ -3,7 +3,6 @@
 
 #include "engine/audio/sound.h"
 #include "engine/frame/game.h"
-#include "engine/frame/game_objects.h"
 #include "engine/frame/input.h"
 #include "engine/platform/virtual_keys.h"
 #include "engine/resources/config.h"
@@ -11,6 +10,7 @@
 #include "engine/text/font.h"
 #include "engine/text/strings.h"
 #include "engine/ui/buttons.h"
+#include "engine/ui/shared_items.h"
 #include "engine/ui/text_box.h"
 
 namespace WUN {

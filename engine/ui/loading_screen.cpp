@@ -3,14 +3,14 @@
 
 #include <string>
 
-#include "engine/frame/file_system.h"
+#include "engine/frame/editions.h"
 #include "engine/frame/game.h"
-#include "engine/frame/game_objects.h"
 #include "engine/frame/input.h"
 #include "engine/resources/config.h"
-#include "engine/resources/editions.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
 #include "engine/text/font.h"
+#include "engine/ui/shared_items.h"
 #include "engine/ui/sprite.h"
 
 namespace GAME {

@@ -1,20 +1,12 @@
-// Roots of every screen item (WST::ST, WST::STO) and of short-lived effect items (WST::STE).
+// The placed screen item (WST::STO, on the frame's root WST::ST) and the root of short-lived
+// effect items (WST::STE).
 #pragma once
 
 #include <cstdint>
 
-namespace WST {
+#include "engine/frame/item_root.h"
 
-// A screen item: updated once per frame and drawn once per drawn frame by its owner.
-// A step of 0.0 means "use the frame delta"; every caller passes flag 0. The destructor is
-// virtual so that an item may be deleted through any of its bases; it is declared after the
-// two frame operations so that they keep the first two virtual slots.
-class ST {
-  public:
-    virtual int Update(int flag, float step) = 0;
-    virtual int Draw(int flag) = 0;
-    virtual ~ST() = default;
-};
+namespace WST {
 
 // A two-component float vector: positions in logical pixels, or scale factors.
 struct VEC2 {

@@ -6,8 +6,8 @@
 
 #include "engine/frame/game.h"
 #include "engine/render/render_device.h"
+#include "engine/resources/pack_texture.h"
 #include "engine/ui/colour4.h"
-#include "engine/ui/named_texture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "engine/ui/sprite.h"
 
 #include "engine/frame/game.h"
-#include "engine/ui/named_texture.h"
+#include "engine/resources/pack_texture.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "engine/frame/game.h"
-#include "engine/frame/game_objects.h"
 #include "engine/ui/particles.h"
+#include "engine/ui/shared_items.h"
 #include "game/board/board_sounds.h"
 #include "game/board/pieces_system.h"
 

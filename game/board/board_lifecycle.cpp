@@ -2,12 +2,12 @@
 #include <algorithm>
 
 #include "engine/audio/sound.h"
-#include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
-#include "engine/frame/game_objects.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
 #include "engine/text/strings.h"
 #include "engine/ui/particles.h"
+#include "engine/ui/shared_items.h"
 #include "engine/ui/sprite.h"
 #include "game/board/board_sounds.h"
 #include "game/board/pieces_system.h"

@@ -75,9 +75,9 @@ TEST_F(CatalogueDataTest, EveryEntryHasItsPictureAndThumbnail) {
             EXPECT_GT(entry.attribute("amount").as_int(), 0);
 
             int fw = 0, fh = 0, tw = 0, th = 0;
-            ASSERT_TRUE(ReadPackMember(g_resources.packs.low_pack, full, bytes));
+            ASSERT_TRUE(ReadGameMember(g_resources.packs.low_pack, full, bytes));
             ASSERT_TRUE(ReadImageInfo(bytes.data(), bytes.size(), fw, fh));
-            ASSERT_TRUE(ReadPackMember(g_resources.packs.pre_pack, thumb, bytes));
+            ASSERT_TRUE(ReadGameMember(g_resources.packs.pre_pack, thumb, bytes));
             ASSERT_TRUE(ReadImageInfo(bytes.data(), bytes.size(), tw, th));
             EXPECT_LE(fw, kPlayWidth);
             EXPECT_LE(fh, kPlayHeight);
@@ -97,7 +97,7 @@ TEST_F(CatalogueDataTest, PicturesHaveDetailAcrossTheirPieces) {
     for (pugi::xml_node category : pzls_.document_element().children()) {
         for (pugi::xml_node entry : category.children()) {
             const std::string full = entry.attribute("adrFm").as_string();
-            ASSERT_TRUE(ReadPackMember(g_resources.packs.low_pack, full, bytes)) << full;
+            ASSERT_TRUE(ReadGameMember(g_resources.packs.low_pack, full, bytes)) << full;
             WTEXTURE* picture = render->LoadTextureFromMemory(bytes.data(), bytes.size());
             ASSERT_NE(picture, render->GetDefaultTexture()) << full;
             const double flat = FlatShare(*picture, 8, 6);

@@ -28,7 +28,7 @@ class FontsDataTest : public RegistryFolderTest {
     }
     std::unique_ptr<WFONT> Load(const RESOURCE_FONT& item) {
         g_file_system.SelectPack(g_resources.packs.fonts_pack);
-        auto font = std::make_unique<WFONT>(item.var);
+        auto font = std::make_unique<WFONT>(*render_, item.var);
         g_file_system.UnselectPack();
         return font;
     }
@@ -55,8 +55,7 @@ TEST_F(FontsDataTest, EveryFontParsesAndItsPageLoads) {
         std::unique_ptr<WFONT> font = Load(item);
         EXPECT_GT(font->Size(), 0);
         EXPECT_GE(font->GlyphCount(), 95);
-        ASSERT_NE(font->Page(), nullptr);
-        EXPECT_NE(font->Page()->GetTexture(), render_->GetDefaultTexture())
+        EXPECT_NE(font->PageTexture(), render_->GetDefaultTexture())
             << "the page is missing from the fonts pack";
         // Every digit draws, and a cell is wide enough that the registry's negative spacing still
         // moves the pen forward.

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/pack_password.h"
 #include "engine/resources/registry.h"
 
@@ -23,19 +23,15 @@ inline std::string GameFolder() {
 
 // Reads one member of the pack at pack_path (relative to the game folder) with the real
 // reader and password; false when the pack, the member or the decryption fails.
-inline bool ReadPackMember(const std::string& pack_path, const std::string& member,
+inline bool ReadGameMember(const std::string& pack_path, const std::string& member,
                            std::vector<unsigned char>& bytes) {
     bytes.clear();
     const std::string path = GameFolder() + "/" + pack_path;
-    if (g_file_system.OpenPack(path.c_str()) != 1)
-        return false;
-    bool ok = g_file_system.FindMember(member.c_str()) == 1 &&
-              g_file_system.ReadMember(kPackPassword) == 1;
+    const bool ok = g_file_system.ReadPackMember(path.c_str(), member.c_str(), kPackPassword) == 1;
     if (ok) {
         bytes.assign(g_file_system.MemberData, g_file_system.MemberData + g_file_system.MemberSize);
     }
     g_file_system.FreeMember();
-    g_file_system.ClosePack();
     return ok;
 }
 

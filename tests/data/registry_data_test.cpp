@@ -75,7 +75,7 @@ class RegistryDataTest : public RegistryFolderTest {
     // The size of an image member, or false when it is missing or no PNG/JPEG.
     bool MemberImageSize(const char* pack, const char* member, int& w, int& h) {
         std::vector<unsigned char> bytes;
-        return ReadPackMember(pack, member, bytes) &&
+        return ReadGameMember(pack, member, bytes) &&
                ReadImageInfo(bytes.data(), bytes.size(), w, h);
     }
 };
@@ -105,7 +105,7 @@ TEST_F(RegistryDataTest, EveryItemIsAMemberOfThePackItsScreenSelects) {
             auto item_pack = entry.by_item.find(i);
             const char* pack = *(item_pack != entry.by_item.end() ? item_pack->second : entry.pack);
             const char* member = *section->items[i].field;
-            EXPECT_TRUE(ReadPackMember(pack, member, bytes))
+            EXPECT_TRUE(ReadGameMember(pack, member, bytes))
                 << entry.section << " item " << i << ": " << member << " is not in " << pack;
             EXPECT_FALSE(bytes.empty()) << member;
         }
@@ -121,7 +121,7 @@ TEST_F(RegistryDataTest, EveryTrophyLevelHasItsPicture) {
         for (int level = 1; level <= levels; ++level) {
             const std::string member =
                 *trophies->items[item].field + std::to_string(level) + extension;
-            EXPECT_TRUE(ReadPackMember(Packs().trofei_pack, member, bytes)) << member;
+            EXPECT_TRUE(ReadGameMember(Packs().trofei_pack, member, bytes)) << member;
         }
     }
 }
@@ -180,7 +180,7 @@ TEST_F(RegistryDataTest, SoundsAreOggVorbis) {
     std::vector<unsigned char> bytes;
     for (int i = 0; i < RESOURCES::SOUND::kCount; ++i) {
         const char* member = g_resources.sound[i];
-        ASSERT_TRUE(ReadPackMember(Packs().music_pack, member, bytes)) << member;
+        ASSERT_TRUE(ReadGameMember(Packs().music_pack, member, bytes)) << member;
         ASSERT_GT(bytes.size(), 64u) << member;
         EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "OggS") << member;
         EXPECT_NE(std::string(bytes.begin(), bytes.begin() + 64).find("vorbis"), std::string::npos)

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/frame/editions.h"
 #include "engine/resources/config.h"
-#include "engine/resources/editions.h"
 #include "engine/resources/registry.h"
 #include "engine/text/strings.h"
 #include "tests/data/game_folder.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/member_inflater.h"
 #include "engine/resources/pack_password.h"
 #include "tests/support/scratch_folder.h"
@@ -50,8 +50,7 @@ std::vector<std::string> Names(const std::string& pack) {
 
 std::string Member(const std::string& pack, const char* name, const char* password) {
     WFILE_SYSTEM files;
-    if (files.OpenPack(pack.c_str()) != 1 || files.FindMember(name) != 1 ||
-        files.ReadMember(password) != 1) {
+    if (files.ReadPackMember(pack.c_str(), name, password) != 1) {
         return "<fail>";
     }
     return std::string(reinterpret_cast<char*>(files.MemberData), files.MemberSize);

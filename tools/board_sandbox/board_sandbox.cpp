@@ -5,14 +5,14 @@
 #include <memory>
 #include <vector>
 
-#include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
-#include "engine/frame/game_objects.h"
 #include "engine/frame/window_events.h"
 #include "engine/platform/platform.h"
 #include "engine/platform/png_writer.h"
 #include "engine/platform/virtual_keys.h"
+#include "engine/resources/file_system.h"
 #include "engine/ui/particles.h"
+#include "engine/ui/shared_items.h"
 #include "engine/ui/sprite.h"
 #include "game/board/pieces_system.h"
 #include "game/shell/player_profile.h"

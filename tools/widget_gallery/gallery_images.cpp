@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/frame/file_system.h"
 #include "engine/platform/png_writer.h"
+#include "engine/resources/file_system.h"
 
 namespace gallery {
 

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/frame/file_system.h"
+#include "engine/frame/editions.h"
 #include "engine/frame/game.h"
-#include "engine/frame/game_objects.h"
+#include "engine/frame/load_tables.h"
 #include "engine/platform/png_writer.h"
 #include "engine/resources/config.h"
-#include "engine/resources/editions.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/pack_password.h"
 #include "engine/resources/registry.h"
 #include "engine/text/font.h"
@@ -25,10 +25,12 @@
 #include "engine/ui/loading_screen.h"
 #include "engine/ui/mouse_cursor.h"
 #include "engine/ui/particles.h"
+#include "engine/ui/shared_items.h"
 #include "engine/ui/sliders.h"
 #include "engine/ui/text_box.h"
 #include "engine/ui/tile_map_9.h"
 #include "engine/ui/trophy_item.h"
+#include "game/app/game_loader.h"
 #include "tools/widget_gallery/gallery_images.h"
 
 namespace {
@@ -41,50 +43,24 @@ WUN::ST_GAME* Game() {
     return WUN::ST_GAME::GetInstance();
 }
 
-// The registry, configuration and strings of GAME_DIR when it has them (the texts then read
-// as the game shows them; true), else the built-in registry (false).
-bool LoadTablesFrom(const std::string& game_dir) {
-    for (const char* table : {"resource.xml", "config.xml", "strings.xml"}) {
-        if (game_dir.empty() || WFILE_SYSTEM::FileExists(game_dir + "/" + table) != 1) {
-            UseBuiltInResources();
-            return false;
-        }
-    }
+// The game's data from GAME_DIR as start-up loads it (the texts then read as the game shows
+// them; true), else the built-in registry (false). The fonts fall back to generated glyph boxes.
+bool LoadGameFromFolder(const std::string& game_dir, const std::string& image_folder) {
     const std::filesystem::path here = std::filesystem::current_path();
-    std::filesystem::current_path(game_dir);
-    LoadTables();
+    const bool loaded = LoadGameFrom(game_dir);
     std::filesystem::current_path(here);
-    return true;
-}
-
-// The game's four fonts from GAME_DIR (descriptions loose, pages in the fonts pack), or
-// generated glyph boxes when they are not there.
-void LoadFonts(const std::string& game_dir, const std::string& image_folder) {
-    const std::string probe = game_dir + "/" + g_resources.fonts.font.var;
-    if (!game_dir.empty() && WFILE_SYSTEM::FileExists(probe) == 1) {
-        const std::string pack = game_dir + "/" + g_resources.packs.fonts_pack;
-        UsePacks = true;
-        g_file_system.PackPassword = kPackPassword;
-        g_file_system.SelectPack(pack.c_str());
-        for (int i = 0; i < kFontCount; ++i) {
-            g_fonts[i] = new WFONT((game_dir + "/" + g_resources.fonts[i].var).c_str());
-            g_fonts[i]->spacing = g_resources.fonts[i].space;
-        }
-        g_file_system.UnselectPack();
-        UsePacks = false;
-    }
     if (g_fonts[1] == nullptr || g_fonts[1]->GlyphCount() == 0) {
         const std::string fallback = gallery::PaintFallbackFont(image_folder);
         for (int i = 0; i < kFontCount; ++i) {
             delete g_fonts[i];
-            g_fonts[i] = new WFONT(fallback.c_str());
+            g_fonts[i] = new WFONT(*Game()->GetRender(), fallback.c_str());
             g_fonts[i]->spacing = 0;
+            g_fonts[i]->SetColour(i < 2 ? static_cast<uint32_t>(g_config.font_main_color)
+                                        : 0xFFFFFFFF);
         }
         std::printf("widget_gallery: no game fonts found, drawing glyph boxes\n");
     }
-    for (int i = 0; i < kFontCount; ++i) {
-        g_fonts[i]->SetColour(i < 2 ? static_cast<uint32_t>(g_config.font_main_color) : 0xFFFFFFFF);
-    }
+    return loaded;
 }
 
 void Label(int x, int y, const char* text) {
@@ -373,11 +349,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "widget_gallery: cannot write images into %s\n", images.c_str());
         return 1;
     }
-    const bool game_tables = LoadTablesFrom(game_dir);
+    const bool game_tables = LoadGameFromFolder(game_dir, images.string());
     UsePacks = false;
     g_file_system.SetPack(nullptr);
     g_file_system.SetLooseFolder(images.c_str());
-    LoadFonts(game_dir, images.string());
     UseGalleryImages(game_tables ? nullptr : images.c_str());
 
     bool written = false;

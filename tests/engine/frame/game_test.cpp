@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/frame/file_system.h"
+#include "engine/frame/item_root.h"
 #include "engine/platform/virtual_keys.h"
+#include "engine/resources/file_system.h"
 #include "engine/text/strings.h"
-#include "engine/ui/object_tree.h"
 #include "tests/engine/frame/scratch_home.h"
 
 namespace {

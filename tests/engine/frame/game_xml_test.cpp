@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
+#include "engine/resources/file_system.h"
 #include "tests/engine/frame/scratch_home.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/member_inflater.h"
 #include "engine/resources/pack_password.h"
 #include "tests/support/scratch_folder.h"
@@ -111,16 +111,13 @@ class PackReaderTest : public ::testing::Test {
         return path;
     }
 
-    // Opens, finds and reads one member; the member text, or "<fail>" at the first failing step.
+    // One member's text, or "<fail>" when any step of reading it fails.
     std::string ReadText(const std::string& pack, const char* name, const char* password) {
-        if (files_.OpenPack(pack.c_str()) != 1 || files_.FindMember(name) != 1 ||
-            files_.ReadMember(password) != 1) {
-            files_.ClosePack();
+        if (files_.ReadPackMember(pack.c_str(), name, password) != 1) {
             return "<fail>";
         }
         std::string text(reinterpret_cast<char*>(files_.MemberData), files_.MemberSize);
         files_.FreeMember();
-        files_.ClosePack();
         return text;
     }
 

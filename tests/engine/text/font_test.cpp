@@ -6,11 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/frame/file_system.h"
-#include "engine/frame/game.h"
 #include "engine/platform/png_writer.h"
 #include "engine/render/render_device.h"
-#include "engine/ui/sprite.h"
+#include "engine/resources/file_system.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -40,10 +38,8 @@ class FontTest : public ::testing::Test {
         scratch_.Write("test.fnt", kDescription);
         g_file_system.SetPack(nullptr);
         g_file_system.SetLooseFolder(scratch_.Root().c_str());
-        font_ = std::make_unique<WFONT>(scratch_.Path("test.fnt").c_str());
+        font_ = std::make_unique<WFONT>(device_, scratch_.Path("test.fnt").c_str());
         font_->spacing = -8;
-        device_ = WUN::ST_GAME::GetInstance()->GetRender();
-        device_->ClearRecordedDraws();
     }
     void TearDown() override {
         font_.reset();
@@ -53,24 +49,24 @@ class FontTest : public ::testing::Test {
     // Top-left corner of every glyph drawn since the last call.
     std::vector<std::pair<int, int>> Drawn() {
         std::vector<std::pair<int, int>> corners;
-        for (const WRECORDED_DRAW& draw : device_->GetRecordedDraws()) {
+        for (const WRECORDED_DRAW& draw : device_.GetRecordedDraws()) {
             corners.emplace_back(static_cast<int>(draw.x), static_cast<int>(draw.y));
         }
-        device_->ClearRecordedDraws();
+        device_.ClearRecordedDraws();
         return corners;
     }
 
     using CORNERS = std::vector<std::pair<int, int>>;
 
     SCRATCH_FOLDER scratch_;
+    WRENDER device_;  // no GL device: every draw is recorded
     std::unique_ptr<WFONT> font_;
-    WRENDER* device_ = nullptr;
 };
 
 TEST_F(FontTest, ReadsTheDescriptionAndPlacesGlyphsOnThePage) {
     EXPECT_EQ(font_->Size(), 32);
     EXPECT_EQ(font_->GlyphCount(), 2);
-    EXPECT_EQ(WFONT(scratch_.Path("test.fnt").c_str()).spacing, 8);  // size / 4 until set
+    EXPECT_EQ(WFONT(device_, scratch_.Path("test.fnt").c_str()).spacing, 8);  // size / 4 until set
     const WFONT_CHAR* b = font_->Glyph('B');
     ASSERT_NE(b, nullptr);
     EXPECT_FLOAT_EQ(b->left, 20.0f / kPageWidth);
@@ -81,9 +77,9 @@ TEST_F(FontTest, ReadsTheDescriptionAndPlacesGlyphsOnThePage) {
 
     EXPECT_EQ(font_->DrawChar('B', 10, 20), 20);
     EXPECT_EQ(font_->DrawChar('C', 10, 20), 0);
-    const std::vector<WRECORDED_DRAW>& draws = device_->GetRecordedDraws();
+    const std::vector<WRECORDED_DRAW>& draws = device_.GetRecordedDraws();
     ASSERT_EQ(draws.size(), 1u);
-    EXPECT_EQ(draws[0].texture, font_->Page()->GetTexture());
+    EXPECT_EQ(draws[0].texture, font_->PageTexture());
     EXPECT_EQ(draws[0].depth, 100);
     EXPECT_FLOAT_EQ(draws[0].corners[0].x, 10.0f);  // xoffset is not applied
     EXPECT_FLOAT_EQ(draws[0].corners[0].y, 24.0f);  // yoffset is
@@ -149,9 +145,9 @@ TEST_F(FontTest, HeightColourAndFormatting) {
     font_->SetColour(0xFF112233);
     EXPECT_EQ(font_->GetColour(), 0xFF112233u);
     font_->Printf(0, 0, "%s%d", "AB", 7);
-    ASSERT_EQ(device_->GetRecordedDraws().size(), 2u);
-    EXPECT_EQ(device_->GetRecordedDraws()[0].colour, 0xFF112233u);
-    device_->ClearRecordedDraws();
+    ASSERT_EQ(device_.GetRecordedDraws().size(), 2u);
+    EXPECT_EQ(device_.GetRecordedDraws()[0].colour, 0xFF112233u);
+    device_.ClearRecordedDraws();
 
     font_->PrintfWide(0, 0, L"%lsA", L"B");
     EXPECT_EQ(Drawn(), (CORNERS{{0, 4}, {12, 2}}));
@@ -167,7 +163,7 @@ TEST_F(FontTest, HeightColourAndFormatting) {
 }
 
 TEST_F(FontTest, AMissingDescriptionGivesAFontThatDrawsNothing) {
-    WFONT missing(scratch_.Path("none.fnt").c_str());
+    WFONT missing(device_, scratch_.Path("none.fnt").c_str());
     EXPECT_EQ(missing.Size(), 0);
     EXPECT_EQ(missing.GlyphCount(), 0);
     EXPECT_EQ(missing.spacing, 0);
@@ -176,7 +172,7 @@ TEST_F(FontTest, AMissingDescriptionGivesAFontThatDrawsNothing) {
     EXPECT_EQ(missing.TextWidth("AB"), 0);
     EXPECT_EQ(missing.TextHeight("A\nB"), 0);
 
-    WFONT null_name(nullptr);
+    WFONT null_name(device_, nullptr);
     null_name.DrawText(0, 0, nullptr);
     EXPECT_TRUE(Drawn().empty());
 }

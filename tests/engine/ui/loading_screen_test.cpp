@@ -1,10 +1,10 @@
 // GAME::LOADING_SCREEN: which logo shows when, skipping by click, and the percentage.
 #include "engine/ui/loading_screen.h"
 
-#include "engine/frame/game_objects.h"
+#include "engine/frame/editions.h"
 #include "engine/resources/config.h"
-#include "engine/resources/editions.h"
 #include "engine/resources/registry.h"
+#include "engine/ui/shared_items.h"
 #include "tests/engine/ui/ui_fixture.h"
 
 namespace {

@@ -153,7 +153,7 @@ TEST_F(TextBoxTest, DrawsEachCharacterInItsCellAndTheCaretAfterThem) {
     EXPECT_EQ(DrawnText(*font), "hi|");
     std::vector<float> xs;
     for (const WRECORDED_DRAW& draw : QuadDraws()) {
-        if (draw.texture == font->Page()->GetTexture()) {
+        if (draw.texture == font->PageTexture()) {
             xs.push_back(draw.corners[0].x);
             EXPECT_FLOAT_EQ(draw.corners[0].y, static_cast<int>((54.4f - 32.0f) / 2.0f + 100.0f));
         }

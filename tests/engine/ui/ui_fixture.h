@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
 #include "engine/platform/png_writer.h"
 #include "engine/render/render_device.h"
+#include "engine/resources/file_system.h"
 #include "engine/text/font.h"
 #include "engine/ui/sprite.h"
 #include "tests/support/scratch_folder.h"
@@ -59,12 +59,12 @@ class UiTest : public ::testing::Test {
             chars + "</chars></font>";
         WFILE_SYSTEM::WriteStream(FolderPath("test.fnt"), fnt.data(), fnt.size());
         Image(kGlyphWidth * (kLastGlyph - kFirstGlyph + 1), 32, 0xFFFFFFFF, "font_page.png");
-        return std::make_unique<WFONT>(FolderPath("test.fnt").c_str());
+        return std::make_unique<WFONT>(*render, FolderPath("test.fnt").c_str());
     }
     // The characters drawn with font, in draw order, from the recorded draws.
     std::string DrawnText(const WFONT& font) const {
         std::string text;
-        const WTEXTURE* page = font.Page()->GetTexture();
+        const WTEXTURE* page = font.PageTexture();
         const float page_width = static_cast<float>(kGlyphWidth * (kLastGlyph - kFirstGlyph + 1));
         for (const WRECORDED_DRAW& draw : Draws()) {
             if (draw.kind == WRECORDED_DRAW::kQuad && draw.texture == page) {

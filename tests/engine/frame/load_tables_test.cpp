@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "engine/frame/game.h"
+#include "engine/frame/load_tables.h"
+#include "engine/frame/startup_message.h"
 #include "engine/resources/config.h"
 #include "engine/resources/registry.h"
-#include "engine/resources/startup_message.h"
 #include "engine/text/strings.h"
 #include "tests/engine/text/sheet_fixture.h"
 #include "tests/support/scratch_folder.h"

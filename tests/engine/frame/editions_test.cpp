@@ -1,11 +1,11 @@
 // editions.xml from the editions pack: the six required elements and the two optional texts.
-#include "engine/resources/editions.h"
+#include "engine/frame/editions.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/pack_password.h"
 #include "engine/text/strings.h"
 #include "tests/engine/text/sheet_fixture.h"

@@ -1,4 +1,5 @@
-// The process-wide game objects that the loading thread creates and every screen shares.
+// The process-wide items that start-up loads once and every screen, the board and the widgets
+// share: fonts, sounds, the cursor, the particle slots and a few sprites.
 #pragma once
 
 class WFONT;
@@ -6,9 +7,6 @@ class WSOUND;
 class WSPRITE;
 class WMOUSEB;
 class PARTIC_CIRCLE;
-namespace GAME {
-class PUZZLE;
-}
 
 constexpr int kFontCount = 4;
 constexpr int kSoundCount = 27;
@@ -19,7 +17,6 @@ extern WFONT* g_fonts[kFontCount];
 // Entry i comes from item i of the registry's sound section; null when missing (silence).
 extern WSOUND* g_sounds[kSoundCount];
 extern WMOUSEB* g_cursor;
-extern GAME::PUZZLE* g_game;
 // Particle effects the board places here; each slot is null when empty.
 extern PARTIC_CIRCLE* g_effects[kEffectSlots];
 

@@ -1,10 +1,10 @@
 // LoadEditions: editions.xml from the pack DATA/editions into g_editions.
-#include "engine/resources/editions.h"
+#include "engine/frame/editions.h"
 
 #include <memory>
 #include <pugixml.hpp>
 
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/xml_tables.h"
 #include "engine/text/strings.h"
 

@@ -16,7 +16,7 @@ class WFILE_SYSTEM {
     WFILE_SYSTEM(const WFILE_SYSTEM&) = delete;
     WFILE_SYSTEM& operator=(const WFILE_SYSTEM&) = delete;
 
-    // --- Files and folders (engine/frame/file_system.cpp). Paths use "/" as separator.
+    // --- Files and folders (file_system.cpp). Paths use "/" as separator.
 
     // 0 when the path is missing, 2 for a folder, 1 otherwise.
     static int FileExists(const std::string& path);
@@ -44,13 +44,18 @@ class WFILE_SYSTEM {
     // Never enabled: writes nothing.
     static int Log(const char*) { return 1; }
 
-    // --- Packs (engine/resources/pack_reader.cpp). Results: 1 success, -1 failure.
+    // --- Packs (pack_reader.cpp). Results: 1 success, -1 failure.
 
     int OpenPack(const char* pack_path);
     int FindMember(const char* name);
     int ReadMember(const char* password);
     int FreeMember();
     int ClosePack();
+    // Opens the pack, reads the named member whole and closes the pack again: 1 with the bytes
+    // in MemberData / MemberSize (kept until FreeMember or the next read), -1 when the pack
+    // cannot be opened, -2 when the member is missing or unreadable. Every loader reads members
+    // through this.
+    int ReadPackMember(const char* pack_path, const char* name, const char* password);
     void SetPack(const char* path) { CurrentPack = path; }
     void SetLooseFolder(const char* path) { LooseFolder = path ? path : ""; }
     // The loader idiom: select the pack holding the data, load by member name, unselect.

@@ -1,5 +1,5 @@
 // The file and folder utilities of WFILE_SYSTEM on a scratch folder.
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 // The file and folder half of WFILE_SYSTEM, on POSIX and std::filesystem; saves go through a
 // temporary file and a rename so a failed write never leaves a half-written file behind.
-#include "engine/frame/file_system.h"
+#include "engine/resources/file_system.h"
 
 #include <fcntl.h>
 #include <fnmatch.h>

@@ -7,6 +7,7 @@
 
 #include "engine/platform/png_writer.h"
 #include "engine/render/render_device.h"
+#include "engine/resources/pack_texture.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -43,7 +44,7 @@ class TexturePackTest : public testing::Test {
 };
 
 TEST_F(TexturePackTest, LoadsAMemberByItsExactName) {
-    WTEXTURE* t = render_.LoadTextureFromPack(pack_.c_str(), "pics/tile.png", "");
+    WTEXTURE* t = LoadTextureFromPack(render_, pack_.c_str(), "pics/tile.png", "");
     ASSERT_NE(t, render_.GetDefaultTexture());
     EXPECT_EQ(t->width, 6);
     EXPECT_EQ(t->height, 4);
@@ -65,13 +66,13 @@ TEST_F(TexturePackTest, FailuresGiveTheDefaultAndKeepTheLastImageSize) {
                  {pack_.c_str(), "notes.txt"},
                  {nullptr, "pics/tile.png"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(render_.LoadTextureFromPack(c.pack, c.name, ""), render_.GetDefaultTexture())
+        EXPECT_EQ(LoadTextureFromPack(render_, c.pack, c.name, ""), render_.GetDefaultTexture())
             << c.name;
         EXPECT_EQ(render_.GetImageWidth(), 9) << c.name;
         EXPECT_EQ(render_.GetImageHeight(), 2) << c.name;
     }
     // The pack is closed again after every failure: the next load works.
-    WTEXTURE* t = render_.LoadTextureFromPack(pack_.c_str(), "pics/tile.png", "");
+    WTEXTURE* t = LoadTextureFromPack(render_, pack_.c_str(), "pics/tile.png", "");
     EXPECT_NE(t, render_.GetDefaultTexture());
     render_.ReleaseTexture(t);
 }

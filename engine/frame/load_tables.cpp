@@ -1,11 +1,13 @@
 // LoadTables: the start-up reading of resource.xml, config.xml and strings.xml, in that order.
+#include "engine/frame/load_tables.h"
+
 #include <cstdlib>
 
 #include "engine/frame/game.h"
+#include "engine/frame/startup_message.h"
 #include "engine/platform/platform.h"
 #include "engine/resources/config.h"
 #include "engine/resources/registry.h"
-#include "engine/resources/startup_message.h"
 #include "engine/text/strings.h"
 
 MESSAGE_BOX_FN g_show_message_box = &platform::ShowMessageBox;

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "engine/audio/sound.h"
-#include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
 #include "engine/platform/png_writer.h"
 #include "engine/render/render_device.h"
 #include "engine/render/texture.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/pack_password.h"
-#include "engine/ui/named_texture.h"
+#include "engine/resources/pack_texture.h"
 #include "tests/support/scratch_folder.h"
 #include "tools/pack_builder/pack_writer.h"
 
