@@ -41,7 +41,11 @@ bool WriteAll(int fd, const char* data, size_t size) {
 // the old file is then untouched.
 bool ReplaceFile(const std::string& path, const void* data, size_t size) {
     const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // A stale temporary file goes first, and the new one must be made afresh: a link planted at
+    // the temporary name would otherwise have the save truncate whatever it points to.
+    ::unlink(temporary.c_str());
+    const int fd =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         return false;
     }

@@ -106,6 +106,15 @@ TEST_F(FileSystemTest, WriteStreamKeepsTheOldFileWhenItCannotWrite) {
     EXPECT_EQ(scratch_.Read("set.bin"), "old");
 }
 
+TEST_F(FileSystemTest, WriteStreamNeverWritesThroughALinkAtItsTemporaryName) {
+    scratch_.Write("outside.txt", "keep me");
+    ASSERT_EQ(::symlink(scratch_.Path("outside.txt").c_str(), scratch_.Path("LC.pzl.tmp").c_str()),
+              0);
+    EXPECT_EQ(WFILE_SYSTEM::WriteStream(scratch_.Path("LC.pzl"), "Ada", 3), 0);
+    EXPECT_EQ(scratch_.Read("outside.txt"), "keep me");
+    EXPECT_EQ(scratch_.Read("LC.pzl"), "Ada");
+}
+
 TEST_F(FileSystemTest, FindFilesListsEntriesByPatternAndMode) {
     scratch_.Write("b.pzl", "");
     scratch_.Write("a.pzl", "");
