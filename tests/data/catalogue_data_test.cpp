@@ -2,6 +2,7 @@
 // in the pre pack, in the same proportions, small enough for the smallest screen.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <pugixml.hpp>
 #include <set>
 #include <string>
@@ -11,6 +12,7 @@
 #include "engine/render/image_info.h"
 #include "engine/render/render_device.h"
 #include "engine/resources/registry.h"
+#include "game/shell/catalogue_reader.h"
 #include "tests/data/game_folder.h"
 
 namespace {
@@ -105,6 +107,28 @@ TEST_F(CatalogueDataTest, PicturesHaveDetailAcrossTheirPieces) {
             render->ReleaseTexture(picture);
         }
     }
+}
+
+// The shell's reader drops entries whose picture or thumbnail is missing: none of the shipped
+// ones may be, and each picture must decode (a game never starts on the default texture).
+TEST_F(CatalogueDataTest, TheShellKeepsEveryEntryAndEachPictureLoads) {
+    const auto categories = LoadFramesList(kCatalogueFile, 1024, 768);
+    WTEXTURE* default_texture = WUN::ST_GAME::GetInstance()->GetRender()->GetDefaultTexture();
+    size_t index = 0;
+    for (pugi::xml_node category : pzls_.document_element().children()) {
+        ASSERT_LT(index, categories.size());
+        PUZZLE_CATEGORY& read = *categories[index];
+        EXPECT_EQ(read.name_index, static_cast<int>(index));
+        EXPECT_NE(read.NextButton().GetTexture(), default_texture);
+        EXPECT_NE(read.PreviousButton().GetTexture(), default_texture);
+        const auto entries = std::distance(category.children().begin(), category.children().end());
+        ASSERT_EQ(read.EntryCount(), entries);
+        for (int i = 0; i < read.EntryCount(); ++i) {
+            EXPECT_TRUE(read.Entry(i).PictureLoads()) << read.Entry(i).picture;
+        }
+        ++index;
+    }
+    EXPECT_EQ(categories.size(), index);
 }
 
 }  // namespace

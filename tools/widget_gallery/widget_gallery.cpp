@@ -1,6 +1,6 @@
 // widget_gallery OUT.png [GAME_DIR]: draws every widget of engine/ui from generated images on
-// the offscreen driver and writes the frame (and the name dialog, the splash logos and the
-// loading screen beside it).
+// the offscreen driver and writes the frame (and the name dialog, the splash logos, the loading
+// screen and, with the game's data, a catalogue page beside it).
 #include <unistd.h>
 
 #include <cstdio>
@@ -31,6 +31,7 @@
 #include "engine/ui/tile_map_9.h"
 #include "engine/ui/trophy_item.h"
 #include "game/app/game_loader.h"
+#include "game/shell/catalogue_reader.h"
 #include "tools/widget_gallery/gallery_images.h"
 
 namespace {
@@ -314,6 +315,20 @@ std::unique_ptr<GAME::LOADING_SCREEN> MakeLoadingScreen(const std::string& game_
     return screen;
 }
 
+// The first category of GAME_DIR's catalogue laid out as the menu book shows it; null when
+// the catalogue has none.
+std::unique_ptr<PUZZLE_CATEGORY> MakeCataloguePage(const std::string& game_dir) {
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::error_code missing;
+    std::filesystem::current_path(game_dir, missing);
+    UsePacks = true;
+    g_file_system.PackPassword = kPackPassword;
+    auto categories = LoadFramesList(kCatalogueFile, kWidth, kHeight);
+    UsePacks = false;
+    std::filesystem::current_path(here);
+    return categories.empty() ? nullptr : std::move(categories.front());
+}
+
 std::string Beside(const std::string& path, const char* suffix) {
     std::filesystem::path p(path);
     return (p.parent_path() / (p.stem().string() + suffix + p.extension().string())).string();
@@ -379,6 +394,13 @@ int main(int argc, char** argv) {
         loading->LoadProgress = 42;
         written =
             Capture(Beside(argv[1], "-loading"), cursor, [&] { loading->Draw(0); }) && written;
+
+        // The catalogue's thumbnails live in the game's packs only.
+        if (std::unique_ptr<PUZZLE_CATEGORY> page =
+                game_tables ? MakeCataloguePage(game_dir) : nullptr) {
+            written =
+                Capture(Beside(argv[1], "-catalogue"), cursor, [&] { page->Draw(); }) && written;
+        }
     }
     std::error_code ignored;
     std::filesystem::remove_all(images, ignored);

@@ -17,34 +17,10 @@
 #include "engine/resources/pack_password.h"
 #include "engine/resources/pack_texture.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/silent_wav.h"
 #include "tools/pack_builder/pack_writer.h"
 
 namespace {
-
-void PutLe(std::string& bytes, uint32_t value, int count) {
-    for (int i = 0; i < count; ++i) {
-        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
-// A tenth of a second of 16-bit mono silence at 22050 Hz as a WAV file image: the mixer decodes
-// it like any sound file, which is all the loader needs.
-std::string SilentWav() {
-    const uint32_t data_size = 2205 * 2;
-    std::string wav = "RIFF";
-    PutLe(wav, 36 + data_size, 4);
-    wav += "WAVEfmt ";
-    PutLe(wav, 16, 4);
-    PutLe(wav, 1, 2);          // PCM
-    PutLe(wav, 1, 2);          // mono
-    PutLe(wav, 22050, 4);      // frames per second
-    PutLe(wav, 22050 * 2, 4);  // bytes per second
-    PutLe(wav, 2, 2);          // bytes per frame
-    PutLe(wav, 16, 2);         // bits per sample
-    wav += "data";
-    PutLe(wav, data_size, 4);
-    return wav + std::string(data_size, '\0');
-}
 
 // The same files as a pack "packs/DATA/menu" and as the loose folder "DATA/menu":
 // a 3 x 2 picture up_panel.png and a sound tone.wav.

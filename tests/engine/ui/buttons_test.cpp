@@ -9,6 +9,7 @@
 #include "engine/audio/sound.h"
 #include "engine/ui/mouse_cursor.h"
 #include "tests/engine/ui/ui_fixture.h"
+#include "tests/support/silent_wav.h"
 
 namespace {
 
@@ -157,31 +158,6 @@ TEST_F(ButtonsTest, ActionButtonsRunTheirActionOncePerClick) {
         EndFrame();
     }
     EXPECT_EQ(g_calls, (std::vector<std::string>{"plain", "argument 7", "tag 12"}));
-}
-
-// A tenth of a second of silence as a WAV file image (22050 Hz, 16-bit, mono).
-std::string SilentWav() {
-    const uint32_t data_size = 2205 * 2;
-    std::string wav;
-    auto put = [&wav](uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) {
-            wav.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
-        }
-    };
-    wav += "RIFF";
-    put(36 + data_size, 4);
-    wav += "WAVEfmt ";
-    put(16, 4);
-    put(1, 2);  // PCM
-    put(1, 2);  // mono
-    put(22050, 4);
-    put(22050 * 2, 4);
-    put(2, 2);
-    put(16, 2);
-    wav += "data";
-    put(data_size, 4);
-    wav.append(data_size, '\0');
-    return wav;
 }
 
 TEST_F(ButtonsTest, HoverSoundPlaysOnceEachTimeThePointerComesOntoTheButton) {
