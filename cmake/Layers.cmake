@@ -8,6 +8,7 @@ set(PD_LAYERS
     engine/text
     engine/frame
     engine/ui
+    game/records
     game/board
     game/shell
     game/app)

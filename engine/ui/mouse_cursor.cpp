@@ -48,6 +48,8 @@ int WMOUSEB::Draw(int flag) {
     DrawBar(0.0f, 0.0f, 2 * logical_width, oy);
     DrawBar(0.0f, static_cast<float>(oy + picture_height), 2 * logical_width, oy);
     device->SetLogicalSize(logical_width, device->GetLogicalHeight());
-    WSPRITE::Draw(flag);
+    if (visible_) {
+        WSPRITE::Draw(flag);
+    }
     return 1;
 }

@@ -5,6 +5,8 @@
 #include "engine/ui/mouse_cursor.h"
 #include "engine/ui/particles.h"
 #include "engine/ui/shared_items.h"
+#include "game/app/game_object.h"
+#include "game/shell/puzzle.h"
 
 namespace {
 
@@ -18,15 +20,25 @@ int GameUpdate() {
             effect->Update(0, 0.0f);
         }
     }
+    if (g_game != nullptr) {
+        g_game->Update(0, 0.0f);
+    }
     if (g_cursor != nullptr) {
         g_cursor->Update(0, 0.0f);
     }
     return 0;
 }
 
-void GameDrawScene() {}
+void GameDrawScene() {
+    if (g_game != nullptr) {
+        g_game->Draw(0);
+    }
+}
 
 void GameDrawOverlay() {
+    if (g_game != nullptr) {
+        g_game->DrawOverlay();
+    }
     if (g_cursor != nullptr) {
         g_cursor->Draw(0);
     }

@@ -27,7 +27,7 @@ bool InstallationFileMissing(bool run_if_lost, const std::string& file) {
 
 }  // namespace
 
-int GameMain() {
+int GameStart() {
     WUN::ST_GAME& frame = *WUN::ST_GAME::GetInstance();
     g_file_system.PackPassword = kPackPassword;
     UsePacks = true;
@@ -60,6 +60,11 @@ int GameMain() {
                                g_texts.system_txt_resolution ? g_texts.system_txt_resolution : "");
             return -1;
         default:
-            return frame.Run();
+            return 0;
     }
+}
+
+int GameMain() {
+    const int started = GameStart();
+    return started != 0 ? started : WUN::ST_GAME::GetInstance()->Run();
 }

@@ -10,6 +10,8 @@
 #include "engine/ui/shared_items.h"
 #include "engine/ui/sprite.h"
 #include "game/app/game_loader.h"
+#include "game/app/game_object.h"
+#include "game/shell/puzzle.h"
 
 namespace {
 
@@ -39,6 +41,7 @@ class THREAD_LOADER : public GAME_LOADER {
     void Finish() override {
         LoadLock.Enter();
         SetProgress(99);
+        g_game = new GAME::PUZZLE();
         LoadLock.Leave();
         platform::SleepMilliseconds(kLastStepPauseMs);
         LoadLock.Enter();

@@ -1,0 +1,435 @@
+// GAME::PUZZLE: construction, the per-frame update in its fixed order, and the game flow
+// (pages, starting and ending games, settings).
+#include "game/shell/puzzle.h"
+
+#include "engine/audio/sound.h"
+#include "engine/frame/game.h"
+#include "engine/platform/virtual_keys.h"
+#include "engine/resources/file_system.h"
+#include "engine/resources/registry.h"
+#include "engine/text/strings.h"
+#include "engine/ui/mouse_cursor.h"
+#include "engine/ui/particles.h"
+#include "engine/ui/shared_items.h"
+#include "game/board/pieces_system.h"
+#include "game/board/questions.h"
+#include "game/shell/catalogue_reader.h"
+#include "game/shell/menu_book.h"
+#include "game/shell/menu_screen.h"
+#include "game/shell/profile.h"
+
+namespace GAME {
+
+namespace {
+
+constexpr int kButtonPressSound = 3;
+constexpr int kButtonPlayPressSound = 2;
+constexpr int kMenuMusic = 13;
+constexpr int kGameMusic = 14;
+constexpr int kBigFont = 0;
+constexpr int kSparkCount = 40;
+constexpr int kBurstSize = 30;
+constexpr int kBurstCapacity = 100;
+
+WUN::ST_GAME& Frame() {
+    return *WUN::ST_GAME::GetInstance();
+}
+
+WINPUT& Input() {
+    return *Frame().GetInput();
+}
+
+bool KeyHeld(int vk) {
+    const uint8_t key = Input().GetKey(vk);
+    return key != 0 && key != 0xFF;
+}
+
+// A key that went down since the last iteration: a held key starts one action, not one a frame.
+bool KeyPressed(int vk) {
+    return Input().GetKey(vk) == 1;
+}
+
+// The settings window's place until the first frame: it answers OK at once and draws nothing,
+// so the first frame applies the player's settings before the menu shows.
+class PUZZLE_FAKE : public WST::ST {
+  public:
+    int Update(int, float) override { return 1; }
+    int Draw(int) override { return 0; }
+};
+
+}  // namespace
+
+PUZZLE::PUZZLE() {
+    g_file_system.SelectPack(g_resources.packs.menu_pack);
+    profile_ = std::make_unique<PROFILE>(g_fonts[kBigFont]);
+    ApplyVolumes();
+    width_ = Frame().GetGameWidth();
+    height_ = Frame().GetGameHeight();
+    menu_ = std::make_unique<MENU_SCREEN>(
+        MENU_SCREEN::ACTIONS{&PlayAction, &CutAction, &ExitAction, this});
+    g_file_system.UnselectPack();
+    categories_ = LoadFramesList(kCatalogueFile, width_, height_);
+    g_file_system.SelectPack(g_resources.packs.book_pack);
+    book_ = std::make_unique<MENU_BOOK>(CategoryLabels());
+    g_file_system.UnselectPack();
+    SelectPage(1);
+    RefreshSaves();
+    g_file_system.SelectPack(g_resources.packs.effects_pack);
+    sparks_ = std::make_unique<WUN::PARTIC>(g_resources.particle.snow, 0, kSparkCount);
+    sparks_->SetType(0);
+    sparks_->Start();
+    burst_ = std::make_unique<WUN::PARTIC>(g_resources.particle.blow, 0, kBurstCapacity);
+    burst_->SetType(2);
+    g_file_system.UnselectPack();
+    menu_->Layout(width_, height_);
+    settings_dialog_ = std::make_unique<PUZZLE_FAKE>();
+    if (profile_->IsFirstRun()) {
+        profile_->OpenWindow();
+    }
+}
+
+PUZZLE::~PUZZLE() = default;
+
+// --- Update.
+
+int PUZZLE::Update(int, float) {
+    if (UpdateKeysAndPointer() || UpdateSettingsDialog() || UpdatePlayerWindow() ||
+        UpdateQuitQuestion()) {
+        return 0;
+    }
+    if (state_ == kPlaying) {
+        UpdatePlaying();
+    } else if (state_ == kMenu) {
+        UpdateMenu();
+    }
+    return 0;
+}
+
+bool PUZZLE::UpdateKeysAndPointer() {
+    if (KeyHeld(VK_CONTROL) && KeyHeld('Q')) {
+        // A running game would be saved here once games can be kept.
+        Frame().Quit();
+    }
+    int x = 0;
+    int y = 0;
+    Input().GetPosition(x, y);
+    if (Input().GetLeft() == 1) {
+        burst_->EmitAt(kBurstSize, x, y);
+    }
+    sparks_->SetSpawnPosition(x + 24, y + 16);
+    sparks_->Update(0, 0.0f);
+    burst_->Update(0, 0.0f);
+    return false;
+}
+
+bool PUZZLE::UpdateSettingsDialog() {
+    if (!settings_dialog_) {
+        return false;
+    }
+    const int answer = settings_dialog_->Update(0, 0.0f);
+    if (answer == 1 || answer == -1) {
+        ApplySettings();
+        settings_dialog_.reset();
+        SoundPlay(g_sounds[kButtonPressSound]);
+    }
+    return true;
+}
+
+bool PUZZLE::UpdatePlayerWindow() {
+    const int answer = profile_->UpdateWindow();
+    if (answer == -5) {
+        RefreshSaves();
+        ApplySettings();
+    }
+    return answer == -6 || answer == -5;
+}
+
+bool PUZZLE::UpdateQuitQuestion() {
+    if (!quit_question_) {
+        return false;
+    }
+    const int answer = quit_question_->Update(0, 0.0f);
+    if (answer == 1) {
+        profile_->SaveSettings();
+        quit_question_.reset();
+        if (state_ == kPlaying) {
+            if (board_ && board_->regSc != 0) {
+                save_question_ = std::make_unique<PUZZLE_SAVE_QUEST>();
+            } else {
+                EndGame();
+            }
+        } else if (state_ == kMenu) {
+            Frame().Quit();
+        }
+    } else if (answer == -1) {
+        quit_question_.reset();
+    }
+    return true;
+}
+
+void PUZZLE::UpdatePlaying() {
+    if (save_question_) {
+        const int answer = save_question_->Update(0, 0.0f);
+        if (answer == 1) {
+            // Games are kept once the saved-game file exists; until then saving ends the game.
+            EndGame();
+            RefreshSaves();
+        } else if (answer == -1) {
+            profile_->SaveSettings();
+            EndGame();
+        }
+        return;
+    }
+    // Without a play panel its Escape answer comes straight from the key.
+    if (KeyPressed(VK_ESCAPE)) {
+        OpenQuitQuestion();
+        return;
+    }
+    switch (board_->Update(0, 0.0f)) {
+        case kBoardLeave:
+            board_.reset();
+            state_ = kMenu;
+            RefreshSaves();
+            RefreshScoreButton();
+            break;
+        default:
+            break;
+    }
+}
+
+void PUZZLE::UpdateMenu() {
+    if (menu_->PlayerPanelClicked()) {
+        SoundPlay(g_sounds[kButtonPressSound]);
+        profile_->SaveSettings();
+        profile_->OpenWindow();
+        return;
+    }
+    // Trophy panel, boards and settings open from here once they exist.
+    menu_->UpdateButtons();
+    if (state_ != kMenu) {
+        return;  // a button's action started a game
+    }
+    if (KeyPressed(VK_ESCAPE)) {
+        OpenQuitQuestion();
+        return;
+    }
+    if (KeyPressed(VK_RETURN)) {
+        Play();
+        return;
+    }
+    if (const int page = book_->Update(); page != 0) {
+        SelectPage(page);
+        return;
+    }
+    if (PUZZLE_CATEGORY* category = CurrentCategory()) {
+        if (category->Update() == PUZZLE_CATEGORY::kPlay) {
+            Play();
+        }
+    }
+}
+
+// --- Flow.
+
+std::vector<std::string> PUZZLE::CategoryLabels() const {
+    std::vector<std::string> labels;
+    for (const auto& category : categories_) {
+        const int i = category->name_index;
+        labels.push_back(i < static_cast<int>(g_pack_names.size()) ? g_pack_names[i] : "");
+    }
+    return labels;
+}
+
+PUZZLE_CATEGORY* PUZZLE::CurrentCategory() const {
+    if (current_page_ < 1 || current_page_ > CategoryCount()) {
+        return nullptr;
+    }
+    return categories_[current_page_ - 1].get();
+}
+
+void PUZZLE::SelectPage(int page) {
+    SoundPlay(g_sounds[kButtonPressSound]);
+    book_->SetCurrentPage(page);
+    menu_->Button(kButtonCut).SetEnabled(page != CategoryCount() + 1);
+    current_page_ = page;
+}
+
+void PUZZLE::Play() {
+    SoundPlay(g_sounds[kButtonPlayPressSound]);
+    PUZZLE_CATEGORY* category = CurrentCategory();
+    const FRAME* entry = category != nullptr ? category->SelectedEntry() : nullptr;
+    // A game needs a picture: never a board cut from the default texture.
+    if (entry == nullptr || !entry->PictureLoads()) {
+        return;
+    }
+    board_.reset();
+    board_ = std::make_unique<PUZZLE_PIECES_SYSTEM>();
+    g_file_system.SelectPack(g_resources.packs.low_pack);
+    board_->cols = entry->columns;
+    board_->rows = entry->rows;
+    board_->SetAspect(entry->aspect);
+    board_->Init(entry->picture, entry->Min, static_cast<int>(0.7f * width_),
+                 profile_->GetSettings(), entry->rot, 1.0f, 0);
+    g_file_system.UnselectPack();
+    board_->SetSmallPicturePath(entry->thumbnail);
+    board_->SetState(kStateBuild);
+    state_ = kPlaying;
+}
+
+void PUZZLE::SetPzlOpt() {
+    SoundPlay(g_sounds[kButtonPressSound]);
+    // The difficulty choice opens here once it exists.
+}
+
+void PUZZLE::OpenQuitQuestion() {
+    g_file_system.SelectPack(g_resources.packs.gui_pack);
+    quit_question_ = std::make_unique<PUZZLE_QUIT_QUEST>();
+    g_file_system.UnselectPack();
+}
+
+void PUZZLE::EndGame() {
+    board_.reset();
+    state_ = kMenu;
+    save_question_.reset();
+    Input().ClearButtons();
+}
+
+void PUZZLE::RefreshSaves() {
+    // The saved-games page joins the book once games can be kept.
+    book_->SetSavesTab(false);
+}
+
+void PUZZLE::RefreshScoreButton() {
+    const std::string results = profile_->PlayerFolder() + g_resources.progress_file;
+    menu_->Button(kButtonScore).SetEnabled(WFILE_SYSTEM::FileExists(results) == 1);
+}
+
+void PUZZLE::ApplySettings() {
+    profile_->LoadSettings();
+    const PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
+    if (state_ != kPlaying) {
+        WUN::ST_GAME& frame = Frame();
+        const bool full = settings.full_screen;
+        switch (settings.screen_mode) {
+            case PUZZLE_PLAYER_PROFILE::kMode1024x768:
+                frame.SetVideoMode(1024, 768, full);
+                break;
+            case PUZZLE_PLAYER_PROFILE::kMode1440x900:
+                frame.SetVideoMode(1440, 900, full);
+                break;
+            case PUZZLE_PLAYER_PROFILE::kMode1920x1080:
+                frame.SetVideoMode(1920, 1080, full);
+                break;
+            case 0:
+                frame.SetVideoMode(frame.GetDesktopWidth(), frame.GetDesktopHeight(), full);
+                break;
+            default:
+                frame.SetVideoMode(frame.GetConfiguredWidth(), frame.GetConfiguredHeight(),
+                                   frame.GetFullScreenWanted());
+                break;
+        }
+    }
+    ApplyGameCursor(settings.game_cursor);
+    ApplyVolumes();
+    Layout(settings.screen_mode);
+    profile_->SaveSettings();
+    RefreshScoreButton();
+    SelectPage(1);
+}
+
+void PUZZLE::ApplyGameCursor(bool on) {
+    Frame().ShowSystemCursor(!on);
+    if (g_cursor != nullptr) {
+        g_cursor->SetVisible(on);
+    }
+}
+
+void PUZZLE::ApplyVolumes() {
+    const PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
+    for (int i = 0; i < kSoundCount; ++i) {
+        const bool music = i == kMenuMusic || i == kGameMusic;
+        SoundSetVolume(g_sounds[i], music ? settings.music_volume : settings.sound_volume);
+    }
+}
+
+void PUZZLE::Layout(int resolution_code) {
+    WUN::ST_GAME& frame = Frame();
+    width_ = frame.GetGameWidth();
+    height_ = frame.GetGameHeight();
+    resolution_code_ = resolution_code;
+    if (WSPRITE* overlay = g_shared_sprites.black_overlay) {
+        overlay->SetSize(width_, height_);
+        overlay->SetAnchor(WSPRITE::kAnchorCentre);
+        overlay->SetPosition(frame.Centre.x, frame.Centre.y);
+    }
+    menu_->Layout(width_, height_);
+    if (board_) {
+        board_->Layout();
+    }
+    for (const auto& category : categories_) {
+        category->LayoutPage(width_, height_);
+    }
+    book_->Layout();
+    profile_->LayoutWindow();
+    if (quit_question_) {
+        quit_question_->Layout();
+    }
+    if (save_question_) {
+        save_question_->Layout();
+    }
+}
+
+// --- Drawing.
+
+int PUZZLE::Draw(int) {
+    if (state_ != kPlaying) {
+        return 0;
+    }
+    menu_->DrawFloor();
+    menu_->DrawBorder();
+    board_->Draw(0);
+    return 0;
+}
+
+void PUZZLE::DrawOverlay() {
+    if (state_ == kPlaying) {
+        if (save_question_) {
+            save_question_->Draw(0);
+        }
+        if (quit_question_) {
+            quit_question_->Draw(0);
+        }
+        board_->DrawOverlay();
+    } else {
+        menu_->DrawFloor();
+        menu_->DrawFurniture();
+        profile_->DrawGreeting(Frame().Centre.x, menu_->GreetingY());
+        book_->Draw();
+        if (PUZZLE_CATEGORY* category = CurrentCategory()) {
+            category->Draw();
+        }
+        menu_->DrawButtons();
+        profile_->DrawWindow();
+        if (quit_question_) {
+            quit_question_->Draw(0);
+        }
+    }
+    sparks_->Draw(0);
+    burst_->Draw(0);
+}
+
+// --- Button actions.
+
+void PUZZLE::PlayAction(void* self) {
+    static_cast<PUZZLE*>(self)->Play();
+}
+
+void PUZZLE::CutAction(void* self) {
+    static_cast<PUZZLE*>(self)->SetPzlOpt();
+}
+
+void PUZZLE::ExitAction(void* self) {
+    SoundPlay(g_sounds[kButtonPressSound]);
+    static_cast<PUZZLE*>(self)->OpenQuitQuestion();
+}
+
+}  // namespace GAME

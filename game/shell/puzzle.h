@@ -1,0 +1,103 @@
+// GAME::PUZZLE: the one object the game runs through once loading is over: the menu with its
+// book, the windows that open from it, the player's profile and, while a game runs, the board.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/ui/object_tree.h"
+
+class PROFILE;
+namespace WUN {
+class PARTIC;
+}
+class PUZZLE_CATEGORY;
+class WSPRITE;
+
+namespace GAME {
+
+class MENU_BOOK;
+class MENU_SCREEN;
+class PUZZLE_PIECES_SYSTEM;
+class PUZZLE_QUIT_QUEST;
+class PUZZLE_SAVE_QUEST;
+
+class PUZZLE : public WST::ST {
+  public:
+    enum STATE { kMenu = 0, kChoice = 1, kPlaying = 6 };
+
+    // Made by the loading thread as loading's last step.
+    PUZZLE();
+    ~PUZZLE() override;
+    PUZZLE(const PUZZLE&) = delete;
+    PUZZLE& operator=(const PUZZLE&) = delete;
+
+    // Once per frame; the first step that handles something ends it. Returns 0.
+    int Update(int flag, float step) override;
+    // Into the scene target, while playing: the desk, the board and the play panel. Returns 0.
+    int Draw(int flag) override;
+    // Onto the back buffer: the menu, or the windows over the board.
+    void DrawOverlay();
+    // Everything placed for the current screen; code is the screen mode it was laid out for.
+    void Layout(int resolution_code);
+
+    // The book's page n (1-based; the category count + 1 is the saved-games page).
+    void SelectPage(int page);
+    // Starts the selected picture at once.
+    void Play();
+    // Opens the difficulty choice for the selected picture.
+    void SetPzlOpt();
+    void OpenQuitQuestion();
+    // Reads the player's settings and applies them: video mode (outside a game), cursor,
+    // volumes, layout; then saves them and shows page 1.
+    void ApplySettings();
+
+    int State() const { return state_; }
+    int CurrentPage() const { return current_page_; }
+    int CategoryCount() const { return static_cast<int>(categories_.size()); }
+    PUZZLE_PIECES_SYSTEM* Board() const { return board_.get(); }
+    PROFILE& Profile() const { return *profile_; }
+    bool QuitQuestionOpen() const { return quit_question_ != nullptr; }
+    bool SaveQuestionOpen() const { return save_question_ != nullptr; }
+    int ResolutionCode() const { return resolution_code_; }
+
+  private:
+    bool UpdateKeysAndPointer();
+    bool UpdateSettingsDialog();
+    bool UpdatePlayerWindow();
+    bool UpdateQuitQuestion();
+    void UpdatePlaying();
+    void UpdateMenu();
+    void EndGame();
+    void RefreshSaves();
+    void RefreshScoreButton();
+    void ApplyVolumes();
+    void ApplyGameCursor(bool on);
+    PUZZLE_CATEGORY* CurrentCategory() const;
+    std::vector<std::string> CategoryLabels() const;
+
+    static void PlayAction(void* self);
+    static void CutAction(void* self);
+    static void ExitAction(void* self);
+
+    int state_ = kMenu;
+    int width_ = 0;
+    int height_ = 0;
+    int current_page_ = 1;
+    int resolution_code_ = 480000;  // until the first layout
+    std::vector<std::unique_ptr<PUZZLE_CATEGORY>> categories_;
+    std::unique_ptr<PROFILE> profile_;
+    std::unique_ptr<MENU_SCREEN> menu_;
+    std::unique_ptr<MENU_BOOK> book_;
+    std::unique_ptr<WUN::PARTIC> sparks_;
+    std::unique_ptr<WUN::PARTIC> burst_;
+    std::unique_ptr<PUZZLE_PIECES_SYSTEM> board_;
+    // The settings window; until the first frame a stand-in that answers OK at once, so the
+    // player's settings are applied before anything of the menu is drawn.
+    std::unique_ptr<WST::ST> settings_dialog_;
+    std::unique_ptr<PUZZLE_QUIT_QUEST> quit_question_;
+    std::unique_ptr<PUZZLE_SAVE_QUEST> save_question_;
+};
+
+}  // namespace GAME
