@@ -19,7 +19,7 @@
 #include "tools/board_sandbox/game_data.h"
 #include "tools/board_sandbox/sandbox_options.h"
 #include "tools/board_sandbox/solve_script.h"
-#include "tools/board_sandbox/test_picture.h"
+#include "tools/devkit/test_picture.h"
 
 namespace {
 
