@@ -11,7 +11,7 @@
 #include "engine/ui/sprite.h"
 #include "game/board/board_sounds.h"
 #include "game/board/pieces_system.h"
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
 
 namespace GAME {
 namespace {

@@ -15,7 +15,7 @@
 #include "engine/ui/particles.h"
 #include "engine/ui/sprite.h"
 #include "game/board/pieces_system.h"
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
 #include "tools/board_sandbox/game_data.h"
 #include "tools/board_sandbox/sandbox_options.h"
 #include "tools/board_sandbox/solve_script.h"

@@ -12,7 +12,7 @@
 #include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
 #include "game/board/pieces_system.h"
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
 #include "tests/support/scratch_folder.h"
 #include "tools/devkit/test_picture.h"
 
