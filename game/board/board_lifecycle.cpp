@@ -190,19 +190,7 @@ void PUZZLE_PIECES_SYSTEM::Layout() {
 }
 
 void PUZZLE_PIECES_SYSTEM::ResetCounters() {
-    regT = 0.0f;
-    regTa = 0.0f;
-    regBr = 2 * (rows + cols - 2);
-    regF = cols * rows;
-    regH = 0;
-    regCg = 0;
-    regSc = 0;
-    regPf = 0;
-    regGVN = false;
-    regGVN2 = false;
-    regFinishP = 0;
-    regFastGlue = 0;
-    cstr = 0;
+    counters = BOARD_COUNTERS::ForGrid(cols, rows);
     score_display.Reset();
 }
 
@@ -249,8 +237,8 @@ int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
         const int answer = windows_->UpdateResolution();
         return answer == -1 ? kBoardLeave : kBoardNothing;
     }
-    regT += dt;
-    regTa += dt;
+    counters.regT += dt;
+    counters.regTa += dt;
     score_display.Update(dt);
     UpdatePieces(dt);
     UpdateTimers(dt);
@@ -267,7 +255,7 @@ int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
     }
     const int pocket = pocket_->Update(dt);
     if (pocket == 1) {
-        regGVN = true;
+        counters.regGVN = true;
         ClearHint();
         ClearSelection();
         StopBand();
@@ -280,7 +268,7 @@ int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
     if (mouse != kBoardNothing) {
         return mouse;
     }
-    return regF == 1 ? kBoardAssembled : kBoardNothing;
+    return counters.regF == 1 ? kBoardAssembled : kBoardNothing;
 }
 
 int PUZZLE_PIECES_SYSTEM::Draw(int) {

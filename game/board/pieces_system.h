@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/ui/object_tree.h"
+#include "game/board/board_counters.h"
 #include "game/board/board_effects.h"
 #include "game/board/board_seams.h"
 #include "game/board/cut_grid.h"
@@ -174,20 +175,7 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     int state = kStateIdle;
     BOARD_RECT play_area;  // screen pixels
 
-    // --- Counters (saved-puzzle names).
-    float regT = 0.0f;     // seconds since the last join
-    float regTa = 0.0f;    // seconds played
-    int regBr = 0;         // border units still apart; below 2 the frame is complete
-    int regF = 0;          // free units; below 2 the puzzle is complete
-    int regH = 0;          // hints used
-    int regCg = 0;         // joins made
-    int regSc = 0;         // score
-    int regPf = 0;         // sum of the join multipliers
-    bool regGVN = false;   // the pocket button was used
-    bool regGVN2 = false;  // the sort tool was used
-    int regFinishP = 0;    // pieces in the frame group once the frame is complete
-    int regFastGlue = 0;   // joins made within 2 s of picking the piece
-    int cstr = 0;          // last group id handed out
+    BOARD_COUNTERS counters;
 
     // --- Tools.
     bool magnifier_on = false;

@@ -37,8 +37,8 @@ int UpdateFrame() {
     }
     const int result = g_board->Update(0, 0.0f);
     if (result == GAME::kBoardFinished) {
-        std::printf("board_sandbox: finished, score %d in %.1f s\n", g_board->regSc,
-                    g_board->regTa);
+        std::printf("board_sandbox: finished, score %d in %.1f s\n", g_board->counters.regSc,
+                    g_board->counters.regTa);
     }
     return result;
 }
@@ -97,7 +97,7 @@ int RunHeadless(const SANDBOX_OPTIONS& options) {
         }
     }
     std::printf("board_sandbox: frame %d written to %s (%d of %d units left)\n", options.frames,
-                options.screenshot.c_str(), g_board->regF, g_board->StackSize());
+                options.screenshot.c_str(), g_board->counters.regF, g_board->StackSize());
     return 0;
 }
 

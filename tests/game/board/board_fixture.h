@@ -98,7 +98,7 @@ class BoardTest : public ::testing::Test {
         Frame();
         input->SetButton(WINPUT::kLeft, false);
         if (quiet_time >= 0.0f)
-            board->regT = quiet_time;
+            board->counters.regT = quiet_time;
         return Frame();
     }
     int DragPiece(PUZZLE_PIECE& p, int to_x, int to_y, float quiet_time = -1.0f) {
