@@ -136,7 +136,7 @@ void PUZZLE_PIECES_SYSTEM::ScoreJoin(PUZZLE_PIECE& a, PUZZLE_PIECE& b) {
         const int frame = FrameGroup();
         if (counters.regFinishP == 0) {
             border_filter = false;
-            windows_->ReleasePanelButton(kPanelBorderButton);
+            border_filter_switched_off_ = true;
             counters.regFinishP = n;
         } else if (frame != 0 && !a.IsSingle() && a.nstr == frame) {
             counters.regFinishP += s2;

@@ -268,6 +268,10 @@ int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
     if (mouse != kBoardNothing) {
         return mouse;
     }
+    if (border_filter_switched_off_) {
+        border_filter_switched_off_ = false;
+        return kBoardBorderFilterOff;
+    }
     return counters.regF == 1 ? kBoardAssembled : kBoardNothing;
 }
 

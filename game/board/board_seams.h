@@ -1,5 +1,5 @@
-// The board's seams to the parts around it: the pocket, the fly frame, and the windows and
-// panel of the shell. Each comes with a stand-in that does nothing, which the later parts replace.
+// The board's seams to the parts around it: the pocket, the fly frame and the windows. Each
+// comes with a stand-in that does nothing, which the later parts replace.
 #pragma once
 
 namespace GAME {
@@ -49,7 +49,7 @@ class BOARD_FLY_FRAME {
 };
 
 // The windows the board opens (win dialog, resolution message), the completion that fills the
-// win dialog, the magnifier's overlay, and the play panel's buttons, which the shell owns.
+// win dialog, and the magnifier's overlay.
 class BOARD_WINDOWS {
   public:
     virtual ~BOARD_WINDOWS() = default;
@@ -63,8 +63,6 @@ class BOARD_WINDOWS {
     virtual int UpdateWinDialog() { return 0; }
     // Magnifier, win dialog and resolution message, drawn after the play panel.
     virtual void DrawOverlay(PUZZLE_PIECES_SYSTEM& /*board*/) {}
-    // Shows a play-panel button (by its answer number) in its normal look.
-    virtual void ReleasePanelButton(int /*answer*/) {}
 
   protected:
     bool win_dialog_open_ = false;

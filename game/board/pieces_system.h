@@ -22,16 +22,18 @@ struct WTEXTURE;
 
 namespace GAME {
 
-// The board's update results for the shell.
+// The board's update results for the shell. The board never reaches into the play panel: the
+// results 1000 + n tell the shell to release the panel button that answers n.
 enum BOARD_RESULT {
     kBoardNothing = 0,
-    kBoardAssembled = 1,       // every frame while one unit is left
-    kBoardLeave = -8,          // back to the menu
-    kBoardFinished = 54,       // the finish ended and the win dialog was just opened
-    kBoardHintCleared = 1004,  // the shell releases the hint button
-    kBoardFlyClosed = 1005,    // the shell releases the fly-frame button
-    kBoardMagnifierOff = 1007,
-    kBoardTutorialStep = 126,
+    kBoardAssembled = 1,           // every frame while one unit is left
+    kBoardLeave = -8,              // back to the menu
+    kBoardFinished = 54,           // the finish ended and the win dialog was just opened
+    kBoardBorderFilterOff = 1003,  // the completed frame switched the border filter off
+    kBoardHintCleared = 1004,      // a drop, turn, join or pick ended the hint
+    kBoardFlyClosed = 1005,        // by the fly frame's own close button
+    kBoardMagnifierOff = 1007,     // by a click on the board
+    kBoardTutorialStep = 126,      // a piece was picked while the first tutorial step shows
 };
 
 // The board's states.
@@ -42,9 +44,6 @@ enum BOARD_STATE {
     kStateBuild = 3,
     kStatePlay = 4,
 };
-
-// Play-panel buttons by their answer number (the board releases the border filter's).
-constexpr int kPanelBorderButton = 3;
 
 struct BOARD_RECT {
     int left = 0;
@@ -269,6 +268,9 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     bool band_over_pocket_ = false;
     int band_x1_ = 0, band_y1_ = 0, band_x2_ = 0, band_y2_ = 0;
     bool pointer_over_pocket_ = false;
+    // The completed frame switched the border filter off; the next update with nothing else
+    // to report tells the shell.
+    bool border_filter_switched_off_ = false;
 
     WSPRITE* background_ = nullptr;
     WSPRITE* score_panel_ = nullptr;

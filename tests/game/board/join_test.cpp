@@ -244,6 +244,9 @@ TEST_F(BoardTest, ACompletedFrameTurnsUprightGoesHomeAndIsLocked) {
     EXPECT_EQ(missing.nstr, neighbour.nstr);
     EXPECT_LT(board->counters.regBr, 2);
     EXPECT_FALSE(board->border_filter);
+    // The drop reported the cleared hint; the border button's release follows.
+    EXPECT_EQ(Frame(), kBoardBorderFilterOff);
+    EXPECT_EQ(Frame(), kBoardNothing);
     Frames(60);
     EXPECT_EQ(board->counters.regBr, 1);
     const int frame = board->FrameGroup();
