@@ -71,6 +71,7 @@ PUZZLE_PIECES_SYSTEM::PUZZLE_PIECES_SYSTEM() {
     FillTexture(kBandFill, band);
     band_sprite_ = new WSPRITE(band);
     band_sprite_->SetAnchor(WSPRITE::kAnchorTopLeft);
+    lens_ = MakeLens();
 
     sparkles_ = MakeEmitter(g_resources.particle.bonus, 0x00FFF3B0u, 0xFFFFE070u, 0x00FFFFFFu);
     trail_ = MakeEmitter(g_resources.particle.snow, 0x00FFFFFFu, 0xFFFFFFFFu, 0x00FFFFFFu);
@@ -103,6 +104,7 @@ PUZZLE_PIECES_SYSTEM::~PUZZLE_PIECES_SYSTEM() {
     delete score_panel_;
     delete band_sprite_;
     delete bullet_head_;
+    delete lens_;
 }
 
 void PUZZLE_PIECES_SYSTEM::Init(const std::string& picture_path_, int min_pieces,
@@ -335,10 +337,6 @@ void PUZZLE_PIECES_SYSTEM::DrawPlay() {
     sparkles_->Draw(0);
     trail_->Draw(0);
     DrawEffects();
-}
-
-void PUZZLE_PIECES_SYSTEM::DrawOverlay() {
-    windows_->DrawOverlay(*this);
 }
 
 void PUZZLE_PIECES_SYSTEM::StopBand() {

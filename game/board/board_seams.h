@@ -48,8 +48,8 @@ class BOARD_FLY_FRAME {
     virtual void Draw(PUZZLE_PIECES_SYSTEM& /*board*/) {}
 };
 
-// The windows the board opens (win dialog, resolution message), the completion that fills the
-// win dialog, and the magnifier's overlay.
+// The windows the board opens (win dialog, resolution message) and the completion that fills
+// the win dialog.
 class BOARD_WINDOWS {
   public:
     virtual ~BOARD_WINDOWS() = default;
@@ -61,7 +61,7 @@ class BOARD_WINDOWS {
     virtual bool WinDialogOpen() const { return win_dialog_open_; }
     // The win dialog's answer: -1 leaves the game.
     virtual int UpdateWinDialog() { return 0; }
-    // Magnifier, win dialog and resolution message, drawn after the play panel.
+    // Win dialog and resolution message, drawn after the play panel.
     virtual void DrawOverlay(PUZZLE_PIECES_SYSTEM& /*board*/) {}
 
   protected:

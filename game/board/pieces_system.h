@@ -65,7 +65,7 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     int Update(int flag, float step) override;
     int Draw(int flag) override;
     int Query(int) { return 0; }
-    // Magnifier, win dialog and resolution message; after the play panel.
+    // Magnifier, win dialog and resolution message (board_overlay.cpp); after the play panel.
     void DrawOverlay();
 
     // --- Set-up by the shell.
@@ -253,6 +253,10 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void UpdateEffects(float dt);
     void DrawEffects();
 
+    // The magnifier's lens over the finished scene (board_overlay.cpp).
+    static WSPRITE* MakeLens();
+    void DrawMagnifier();
+
     std::vector<std::unique_ptr<PUZZLE_PIECE>> pieces_;  // owned, in grid order
     std::vector<PUZZLE_PIECE*> stack_;                   // index 0 on top
     std::vector<PUZZLE_PIECE*> grid_;                    // row-major
@@ -276,6 +280,7 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     WSPRITE* score_panel_ = nullptr;
     WSPRITE* band_sprite_ = nullptr;
     WSPRITE* bullet_head_ = nullptr;
+    WSPRITE* lens_ = nullptr;
     PARTIC_CIRCLE* sparkles_ = nullptr;  // also in g_effects[0]
     PARTIC_CIRCLE* trail_ = nullptr;     // also in g_effects[1]
     std::vector<std::unique_ptr<TIMED_EFFECT>> effects_;
