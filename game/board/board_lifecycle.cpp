@@ -11,6 +11,7 @@
 #include "engine/ui/sprite.h"
 #include "game/board/board_sounds.h"
 #include "game/board/pieces_system.h"
+#include "game/board/win_dialog.h"
 #include "game/records/player_settings.h"
 
 namespace GAME {
@@ -249,11 +250,11 @@ int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
         UpdateBand();
     }
     if (finish_index == -2) {
-        if (!windows_->WinDialogOpen()) {
-            windows_->RunCompletion(*this);
+        if (win_dialog_ == nullptr) {
+            Complete();
             return kBoardFinished;
         }
-        return windows_->UpdateWinDialog() == -1 ? kBoardLeave : kBoardNothing;
+        return win_dialog_->Update() == -1 ? kBoardLeave : kBoardNothing;
     }
     const int pocket = pocket_->Update(dt);
     if (pocket == 1) {

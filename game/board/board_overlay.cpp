@@ -1,9 +1,11 @@
-// The board's overlay step, drawn after the play panel: the magnifier's lens, then the windows.
+// The board's overlay step, drawn after the play panel: the magnifier's lens, the win dialog and
+// the resolution message.
 #include <algorithm>
 
 #include "engine/frame/game.h"
 #include "engine/ui/sprite.h"
 #include "game/board/pieces_system.h"
+#include "game/board/win_dialog.h"
 
 namespace GAME {
 namespace {
@@ -22,8 +24,14 @@ WUN::ST_GAME& Frame() {
 }  // namespace
 
 void PUZZLE_PIECES_SYSTEM::DrawOverlay() {
-    if (state == kStatePlay && magnifier_on) {
+    if (state != kStatePlay) {
+        return;
+    }
+    if (magnifier_on) {
         DrawMagnifier();
+    }
+    if (win_dialog_ != nullptr) {
+        win_dialog_->Draw();
     }
     windows_->DrawOverlay(*this);
 }

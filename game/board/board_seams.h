@@ -24,6 +24,8 @@ class BOARD_POCKET {
     virtual int Height() const { return height_; }
     virtual void DrawBackground() {}
     virtual void DrawButton() {}
+    // Slides the drawer shut (when the game is complete).
+    virtual void Close() {}
 
     void SetSize(int width, int height) {
         width_ = width;
@@ -48,24 +50,15 @@ class BOARD_FLY_FRAME {
     virtual void Draw(PUZZLE_PIECES_SYSTEM& /*board*/) {}
 };
 
-// The windows the board opens (win dialog, resolution message) and the completion that fills
-// the win dialog.
+// The message the board opens when a saved game was made at another screen resolution.
 class BOARD_WINDOWS {
   public:
     virtual ~BOARD_WINDOWS() = default;
     // The resolution message: open, and its answer (0 keep open, 1 close, -1 leave the game).
     virtual bool ResolutionOpen() const { return false; }
     virtual int UpdateResolution() { return 0; }
-    // The completion: evaluates the game and opens the win dialog.
-    virtual void RunCompletion(PUZZLE_PIECES_SYSTEM& /*board*/) { win_dialog_open_ = true; }
-    virtual bool WinDialogOpen() const { return win_dialog_open_; }
-    // The win dialog's answer: -1 leaves the game.
-    virtual int UpdateWinDialog() { return 0; }
-    // Win dialog and resolution message, drawn after the play panel.
+    // The resolution message, drawn after the play panel.
     virtual void DrawOverlay(PUZZLE_PIECES_SYSTEM& /*board*/) {}
-
-  protected:
-    bool win_dialog_open_ = false;
 };
 
 }  // namespace GAME

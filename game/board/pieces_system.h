@@ -22,6 +22,8 @@ struct WTEXTURE;
 
 namespace GAME {
 
+class WDIALOGWIN;
+
 // The board's update results for the shell. The board never reaches into the play panel: the
 // results 1000 + n tell the shell to release the panel button that answers n.
 enum BOARD_RESULT {
@@ -95,6 +97,11 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void SetWindows(std::unique_ptr<BOARD_WINDOWS> value);
     BOARD_POCKET& Pocket() { return *pocket_; }
     BOARD_WINDOWS& Windows() { return *windows_; }
+
+    // --- The board's own windows.
+
+    // Open from the completion on; null before.
+    const WDIALOGWIN* WinDialog() const { return win_dialog_.get(); }
     // Told the index (within g_sounds) of every sound the board plays; for tests and tools.
     std::function<void(int)> sound_observer;
 
@@ -253,6 +260,9 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void UpdateEffects(float dt);
     void DrawEffects();
 
+    // The finished game's trophies, results, win dialog and save file (board_completion.cpp).
+    void Complete();
+
     // The magnifier's lens over the finished scene (board_overlay.cpp).
     static WSPRITE* MakeLens();
     void DrawMagnifier();
@@ -287,6 +297,7 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     std::unique_ptr<BOARD_POCKET> pocket_;
     std::unique_ptr<BOARD_FLY_FRAME> fly_frame_;
     std::unique_ptr<BOARD_WINDOWS> windows_;
+    std::unique_ptr<WDIALOGWIN> win_dialog_;
 };
 
 }  // namespace GAME

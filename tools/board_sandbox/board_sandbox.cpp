@@ -36,6 +36,9 @@ int UpdateFrame() {
             effect->Update(0, 0.0f);
     }
     const int result = g_board->Update(0, 0.0f);
+    if (result == GAME::kBoardLeave) {
+        WUN::ST_GAME::GetInstance()->Quit();
+    }
     if (result == GAME::kBoardFinished) {
         std::printf("board_sandbox: finished, score %d in %.1f s\n", g_board->counters.regSc,
                     g_board->counters.regTa);

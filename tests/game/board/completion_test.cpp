@@ -1,8 +1,12 @@
-// The completion: the results record and the trophy ladders.
-#include <gtest/gtest.h>
+// The completion: the results record, the trophy ladders, and what the board does when a game
+// is complete (the pocket, the save file and the win dialog).
+#include <filesystem>
 
+#include "engine/platform/virtual_keys.h"
 #include "engine/resources/config.h"
 #include "game/board/completion_results.h"
+#include "game/board/win_dialog.h"
+#include "tests/game/board/board_fixture.h"
 
 namespace GAME {
 namespace {
@@ -136,6 +140,72 @@ TEST_F(TrophiesTest, TheLordTakesTwoHundredPiecesAndNoHelp) {
         EXPECT_EQ(settings.trophy_levels[P::kLord], c.level) << c.what;
         EXPECT_EQ(results.new_trophy_levels[P::kLord], c.reported) << c.what;
     }
+}
+
+// A pocket that remembers being shut.
+class SHUTTING_POCKET : public BOARD_POCKET {
+  public:
+    void Close() override { closed = true; }
+    bool closed = false;
+};
+
+class CompletionTest : public BoardTest {
+  protected:
+    void SetUp() override {
+        BoardTest::SetUp();
+        MakeBoard();
+        auto pocket = std::make_unique<SHUTTING_POCKET>();
+        pocket_ = pocket.get();
+        board->SetPocket(std::move(pocket));
+    }
+    void TearDown() override {
+        g_config.trofei_enable = true;
+        BoardTest::TearDown();
+    }
+    // The finish sparkle has run out.
+    int Finish() {
+        board->counters.regF = 1;
+        board->counters.regSc = 250;
+        board->finish_index = -2;
+        return Frame();
+    }
+    int PressEnter() {
+        input->KeyDown(VK_RETURN);
+        const int result = Frame();
+        input->KeyUp(VK_RETURN);
+        Frame();
+        return result;
+    }
+    SHUTTING_POCKET* pocket_ = nullptr;
+};
+
+TEST_F(CompletionTest, ShutsThePocketDeletesTheSaveAndWaitsForTheDialog) {
+    board->save_path = scratch_.Write("game1.pzl", "<Save/>");
+    EXPECT_EQ(Finish(), kBoardFinished);
+    EXPECT_TRUE(pocket_->closed);
+    EXPECT_FALSE(std::filesystem::exists(board->save_path));
+    ASSERT_NE(board->WinDialog(), nullptr);
+    EXPECT_EQ(board->WinDialog()->Results().pieces, 12);
+    EXPECT_EQ(board->WinDialog()->Results().score, 250);
+    EXPECT_EQ(settings.inconstancy, 1);
+    // Once only: the dialog now waits for the player.
+    EXPECT_EQ(Frame(), kBoardNothing);
+    EXPECT_EQ(settings.inconstancy, 1);
+    EXPECT_EQ(PressEnter(), kBoardLeave);
+}
+
+TEST_F(CompletionTest, WithTrophiesOffTheResultsAreFilledAndNoCounterChanges) {
+    g_config.trofei_enable = false;
+    board->counters.regFastGlue = 50;
+    EXPECT_EQ(Finish(), kBoardFinished);
+    ASSERT_NE(board->WinDialog(), nullptr);
+    const RESULT_RECORD& results = board->WinDialog()->Results();
+    EXPECT_EQ(results.pieces, 12);
+    EXPECT_EQ(results.score, 250);
+    for (int level : results.new_trophy_levels)
+        EXPECT_EQ(level, 0);
+    EXPECT_EQ(settings.inconstancy, 0);
+    EXPECT_EQ(settings.trophy_levels[P::kSage], 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Joining: the three tests, snapping, score and counters, sounds, the frame and the finish.
 #include "game/board/board_sounds.h"
+#include "game/board/win_dialog.h"
 #include "tests/game/board/board_fixture.h"
 
 namespace GAME {
@@ -214,7 +215,9 @@ TEST_F(BoardTest, TheLastJoinAddsTheGridSizeAndPlaysTheWinOnce) {
     }
     EXPECT_EQ(answer, kBoardFinished);
     EXPECT_GT(frames, 12 * 15);  // twelve sparkles of 0.3 s
-    EXPECT_TRUE(board->Windows().WinDialogOpen());
+    ASSERT_NE(board->WinDialog(), nullptr);
+    EXPECT_EQ(board->WinDialog()->Results().pieces, 12);
+    EXPECT_EQ(board->WinDialog()->Results().score, board->counters.regSc);
     EXPECT_EQ(Frame(), kBoardNothing);
     EXPECT_EQ(Count(kSoundLevelWin), 1);
 }
