@@ -11,6 +11,7 @@
 #include "engine/ui/sprite.h"
 #include "game/board/board_sounds.h"
 #include "game/board/pieces_system.h"
+#include "game/board/resolution_message.h"
 #include "game/board/win_dialog.h"
 #include "game/records/player_settings.h"
 
@@ -83,7 +84,6 @@ PUZZLE_PIECES_SYSTEM::PUZZLE_PIECES_SYSTEM() {
     pocket_ = std::make_unique<BOARD_POCKET>();
     pocket_->SetSize(static_cast<int>(w * 0.6), static_cast<int>(h * 0.6));
     fly_frame_ = std::make_unique<BOARD_FLY_FRAME>();
-    windows_ = std::make_unique<BOARD_WINDOWS>();
     ResetCounters();
 
     PlayIfLoaded(kSoundMenuMusic, true);
@@ -150,9 +150,6 @@ void PUZZLE_PIECES_SYSTEM::SetPocket(std::unique_ptr<BOARD_POCKET> value) {
 void PUZZLE_PIECES_SYSTEM::SetFlyFrame(std::unique_ptr<BOARD_FLY_FRAME> value) {
     fly_frame_ = std::move(value);
 }
-void PUZZLE_PIECES_SYSTEM::SetWindows(std::unique_ptr<BOARD_WINDOWS> value) {
-    windows_ = std::move(value);
-}
 
 void PUZZLE_PIECES_SYSTEM::FitPicture(int available_height) {
     if (picture == nullptr) {
@@ -190,6 +187,9 @@ void PUZZLE_PIECES_SYSTEM::Layout() {
     background_->SetPosition(w / 2, h / 2);
     background_->SetColour(settings != nullptr ? static_cast<uint32_t>(settings->background)
                                                : 0xFFFFFFFFu);
+    if (resolution_message_ != nullptr) {
+        resolution_message_->Layout();
+    }
 }
 
 void PUZZLE_PIECES_SYSTEM::ResetCounters() {
@@ -236,8 +236,11 @@ int PUZZLE_PIECES_SYSTEM::Update(int, float step) {
 }
 
 int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
-    if (windows_->ResolutionOpen()) {
-        const int answer = windows_->UpdateResolution();
+    if (resolution_message_ != nullptr) {
+        const int answer = resolution_message_->Answer();
+        if (answer != 0) {
+            resolution_message_.reset();
+        }
         return answer == -1 ? kBoardLeave : kBoardNothing;
     }
     counters.regT += dt;

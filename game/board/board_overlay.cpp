@@ -2,9 +2,12 @@
 // the resolution message.
 #include <algorithm>
 
+#include "engine/frame/file_system.h"
 #include "engine/frame/game.h"
+#include "engine/resources/registry.h"
 #include "engine/ui/sprite.h"
 #include "game/board/pieces_system.h"
+#include "game/board/resolution_message.h"
 #include "game/board/win_dialog.h"
 
 namespace GAME {
@@ -33,7 +36,15 @@ void PUZZLE_PIECES_SYSTEM::DrawOverlay() {
     if (win_dialog_ != nullptr) {
         win_dialog_->Draw();
     }
-    windows_->DrawOverlay(*this);
+    if (resolution_message_ != nullptr) {
+        resolution_message_->DrawMessage();
+    }
+}
+
+void PUZZLE_PIECES_SYSTEM::OpenResolutionMessage() {
+    g_file_system.SelectPack(g_resources.packs.gui_pack);
+    resolution_message_ = std::make_unique<PUZZLE_MESSAGE_RESOLUTION>();
+    g_file_system.UnselectPack();
 }
 
 WSPRITE* PUZZLE_PIECES_SYSTEM::MakeLens() {

@@ -1,5 +1,5 @@
-// The board's seams to the parts around it: the pocket, the fly frame and the windows. Each
-// comes with a stand-in that does nothing, which the later parts replace.
+// The board's seams to the pocket and the fly frame. Each comes with a stand-in that does
+// nothing, which their own classes replace.
 #pragma once
 
 namespace GAME {
@@ -48,17 +48,6 @@ class BOARD_FLY_FRAME {
     virtual void MoveBy(int /*dx*/, int /*dy*/) {}
     virtual void SetPosition(int /*x*/, int /*y*/) {}
     virtual void Draw(PUZZLE_PIECES_SYSTEM& /*board*/) {}
-};
-
-// The message the board opens when a saved game was made at another screen resolution.
-class BOARD_WINDOWS {
-  public:
-    virtual ~BOARD_WINDOWS() = default;
-    // The resolution message: open, and its answer (0 keep open, 1 close, -1 leave the game).
-    virtual bool ResolutionOpen() const { return false; }
-    virtual int UpdateResolution() { return 0; }
-    // The resolution message, drawn after the play panel.
-    virtual void DrawOverlay(PUZZLE_PIECES_SYSTEM& /*board*/) {}
 };
 
 }  // namespace GAME

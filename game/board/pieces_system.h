@@ -22,6 +22,7 @@ struct WTEXTURE;
 
 namespace GAME {
 
+class PUZZLE_MESSAGE_RESOLUTION;
 class WDIALOGWIN;
 
 // The board's update results for the shell. The board never reaches into the play panel: the
@@ -90,18 +91,20 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     // The cut lines over the picture for the preview.
     void DrawPreviewGrid();
 
-    // --- Seams filled by the pocket, the fly frame and the shell's windows.
+    // --- Seams filled by the pocket and the fly frame.
 
     void SetPocket(std::unique_ptr<BOARD_POCKET> value);
     void SetFlyFrame(std::unique_ptr<BOARD_FLY_FRAME> value);
-    void SetWindows(std::unique_ptr<BOARD_WINDOWS> value);
     BOARD_POCKET& Pocket() { return *pocket_; }
-    BOARD_WINDOWS& Windows() { return *windows_; }
 
     // --- The board's own windows.
 
+    // The message that the game was saved at another screen resolution; play waits for it.
+    void OpenResolutionMessage();
+    const PUZZLE_MESSAGE_RESOLUTION* ResolutionMessage() const { return resolution_message_.get(); }
     // Open from the completion on; null before.
     const WDIALOGWIN* WinDialog() const { return win_dialog_.get(); }
+
     // Told the index (within g_sounds) of every sound the board plays; for tests and tools.
     std::function<void(int)> sound_observer;
 
@@ -296,8 +299,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     std::vector<std::unique_ptr<TIMED_EFFECT>> effects_;
     std::unique_ptr<BOARD_POCKET> pocket_;
     std::unique_ptr<BOARD_FLY_FRAME> fly_frame_;
-    std::unique_ptr<BOARD_WINDOWS> windows_;
     std::unique_ptr<WDIALOGWIN> win_dialog_;
+    std::unique_ptr<PUZZLE_MESSAGE_RESOLUTION> resolution_message_;
 };
 
 }  // namespace GAME

@@ -1,4 +1,7 @@
-// The board's overlay step: the magnifier's lens.
+// The board's overlay step: the resolution message that holds play, and the magnifier's lens.
+#include "engine/platform/virtual_keys.h"
+#include "engine/ui/buttons.h"
+#include "game/board/resolution_message.h"
 #include "tests/game/board/board_fixture.h"
 
 namespace GAME {
@@ -16,12 +19,44 @@ class OverlayTest : public BoardTest {
         game->render.SetLogicalSize(1024, 768);
         BoardTest::TearDown();
     }
+    int Click(const WSPRITE& button) {
+        MoveMouse(static_cast<int>(button.pos.x), static_cast<int>(button.pos.y));
+        input->SetButton(WINPUT::kLeft, true);
+        Frame();
+        input->SetButton(WINPUT::kLeft, false);
+        return Frame();
+    }
     std::vector<WRECORDED_DRAW> OverlayDraws() {
         game->render.ClearRecordedDraws();
         board->DrawOverlay();
         return game->render.GetRecordedDraws();
     }
 };
+
+TEST_F(OverlayTest, TheResolutionMessageHoldsPlayAndIgnoresKeys) {
+    board->OpenResolutionMessage();
+    ASSERT_NE(board->ResolutionMessage(), nullptr);
+    const float played = board->counters.regTa;
+    for (int key : {VK_RETURN, VK_ESCAPE}) {
+        input->KeyDown(key);
+        EXPECT_EQ(Frame(), kBoardNothing);
+        input->KeyUp(key);
+        Frame();
+    }
+    EXPECT_NE(board->ResolutionMessage(), nullptr);
+    EXPECT_FLOAT_EQ(board->counters.regTa, played);
+    EXPECT_FALSE(OverlayDraws().empty());
+
+    EXPECT_EQ(Click(board->ResolutionMessage()->OkButton()), kBoardNothing);
+    EXPECT_EQ(board->ResolutionMessage(), nullptr);
+    Frame();
+    EXPECT_GT(board->counters.regTa, played);
+}
+
+TEST_F(OverlayTest, CancellingTheResolutionMessageLeavesTheGame) {
+    board->OpenResolutionMessage();
+    EXPECT_EQ(Click(board->ResolutionMessage()->CancelButton()), kBoardLeave);
+}
 
 TEST_F(OverlayTest, TheLensShowsTheLetterBoxedSceneAroundThePointer) {
     EXPECT_TRUE(OverlayDraws().empty());
