@@ -1,24 +1,13 @@
 // The cut of a picture into piece texels, at the sizes the game meets, straight and deformed.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdint>
 #include <vector>
 
 #include "game/board/picture_cut.h"
+#include "tools/devkit/test_picture.h"
 
 namespace {
-
-std::vector<uint32_t> Picture(int w, int h) {
-    std::vector<uint32_t> texels(static_cast<size_t>(w) * h);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            texels[static_cast<size_t>(y) * w + x] =
-                0xFF000000u | ((x * 7) & 0xFF) << 16 | ((y * 5) & 0xFF) << 8 | ((x ^ y) & 0xFF);
-        }
-    }
-    return texels;
-}
 
 // args: picture width, height, Min, aspect in thousandths, deformation in percent.
 void BM_Cut(benchmark::State& state) {
@@ -26,7 +15,7 @@ void BM_Cut(benchmark::State& state) {
     const int h = static_cast<int>(state.range(1));
     const GAME::CUT_GRID grid = GAME::ChooseGrid(w, h, static_cast<int>(state.range(2)),
                                                  state.range(3) / 1000.0f, state.range(4) / 100.0f);
-    const std::vector<uint32_t> picture = Picture(w, h);
+    const std::vector<uint32_t> picture = MakeTestPicture(w, h);
     std::vector<uint32_t> mask(picture.size());
     for (auto _ : state) {
         // Fresh piece buffers every time, as the board creates fresh textures.

@@ -2,32 +2,23 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "engine/frame/game.h"
-#include "engine/platform/png_writer.h"
 #include "engine/resources/file_system.h"
 #include "game/board/pieces_system.h"
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
+#include "tools/devkit/test_picture.h"
 
 namespace {
 
 std::string WritePicture(int w, int h) {
-    std::vector<uint32_t> texels(static_cast<size_t>(w) * h);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            texels[static_cast<size_t>(y) * w + x] =
-                0xFF000000u | ((x * 3) & 0xFF) << 16 | ((y * 5) & 0xFF) << 8 | ((x + y) & 0xFF);
-        }
-    }
     const std::string path = (std::filesystem::temp_directory_path() /
                               ("pd_play_bench_" + std::to_string(getpid()) + ".png"))
                                  .string();
-    platform::WritePng(path, texels.data(), w, h);
+    WriteTestPicture(path, w, h);
     return path;
 }
 

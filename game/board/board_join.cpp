@@ -118,37 +118,37 @@ bool PUZZLE_PIECES_SYSTEM::GroupHasEdge(int group) const {
 
 void PUZZLE_PIECES_SYSTEM::ScoreJoin(PUZZLE_PIECE& a, PUZZLE_PIECE& b) {
     if (held_time < 2.0f) {
-        ++regFastGlue;
+        ++counters.regFastGlue;
     }
-    --regF;
+    --counters.regF;
     const int s1 = a.IsSingle() ? 1 : GroupSize(a.nstr);
     const int s2 = b.IsSingle() ? 1 : GroupSize(b.nstr);
     const bool a_edge = a.IsSingle() ? a.edge : GroupHasEdge(a.nstr);
     const bool b_edge = b.IsSingle() ? b.edge : GroupHasEdge(b.nstr);
     if (a_edge && b_edge) {
-        --regBr;
+        --counters.regBr;
     }
     last_merge_s1 = s1;
     last_merge_s2 = s2;
     const int n = s1 + s2;
 
-    if (regBr < 2) {
+    if (counters.regBr < 2) {
         const int frame = FrameGroup();
-        if (regFinishP == 0) {
+        if (counters.regFinishP == 0) {
             border_filter = false;
-            windows_->ReleasePanelButton(kPanelBorderButton);
-            regFinishP = n;
+            border_filter_switched_off_ = true;
+            counters.regFinishP = n;
         } else if (frame != 0 && !a.IsSingle() && a.nstr == frame) {
-            regFinishP += s2;
+            counters.regFinishP += s2;
         } else if (frame != 0 && !b.IsSingle() && b.nstr == frame) {
-            regFinishP += s1;
+            counters.regFinishP += s1;
         }
-        if (regF > 1 && wave_index == -1) {
+        if (counters.regF > 1 && wave_index == -1) {
             wave_index = 0;
         }
     }
-    ++regCg;
-    if (regT > 0.0f) {
+    ++counters.regCg;
+    if (counters.regT > 0.0f) {
         if (n > 10) {
             PlaySound(kSoundConnectionHigh);
         } else if (s1 > 1 && s2 > 1) {
@@ -157,19 +157,19 @@ void PUZZLE_PIECES_SYSTEM::ScoreJoin(PUZZLE_PIECE& a, PUZZLE_PIECE& b) {
             PlaySound(kSoundConnectionLow);
         }
     }
-    const double m = regT == 0.0f ? 2.0 : 2.0 / regT;
-    regPf = static_cast<int>(std::min(regPf + m, 1.0e9));
+    const double m = counters.regT == 0.0f ? 2.0 : 2.0 / counters.regT;
+    counters.regPf = static_cast<int>(std::min(counters.regPf + m, 1.0e9));
     const int points = static_cast<int>(std::min(n * m + 12.0, 1.0e9));
-    regSc += points;
-    if (regF < 2) {
-        regSc += cols * rows;
+    counters.regSc += points;
+    if (counters.regF < 2) {
+        counters.regSc += cols * rows;
         if (finish_index == -1) {
             finish_index = 0;
             PlaySound(kSoundLevelWin);
         }
     }
-    score_display.SetTarget(regSc);
-    regT = 0.0f;
+    score_display.SetTarget(counters.regSc);
+    counters.regT = 0.0f;
 
     a.BK = 0;
     b.BK = 0;
@@ -184,7 +184,7 @@ void PUZZLE_PIECES_SYSTEM::ScoreJoin(PUZZLE_PIECE& a, PUZZLE_PIECE& b) {
 
     const int old_a = a.nstr;
     const int old_b = b.nstr;
-    const int group = ++cstr;
+    const int group = ++counters.cstr;
     for (PUZZLE_PIECE* p : grid_) {
         if (p == &a || p == &b || (old_a != 0 && p->nstr == old_a) ||
             (old_b != 0 && p->nstr == old_b)) {

@@ -11,7 +11,9 @@
 #include "engine/ui/sprite.h"
 #include "game/board/board_sounds.h"
 #include "game/board/pieces_system.h"
-#include "game/shell/player_profile.h"
+#include "game/board/resolution_message.h"
+#include "game/board/win_dialog.h"
+#include "game/records/player_settings.h"
 
 namespace GAME {
 namespace {
@@ -71,6 +73,7 @@ PUZZLE_PIECES_SYSTEM::PUZZLE_PIECES_SYSTEM() {
     FillTexture(kBandFill, band);
     band_sprite_ = new WSPRITE(band);
     band_sprite_->SetAnchor(WSPRITE::kAnchorTopLeft);
+    lens_ = MakeLens();
 
     sparkles_ = MakeEmitter(g_resources.particle.bonus, 0x00FFF3B0u, 0xFFFFE070u, 0x00FFFFFFu);
     trail_ = MakeEmitter(g_resources.particle.snow, 0x00FFFFFFu, 0xFFFFFFFFu, 0x00FFFFFFu);
@@ -81,7 +84,6 @@ PUZZLE_PIECES_SYSTEM::PUZZLE_PIECES_SYSTEM() {
     pocket_ = std::make_unique<BOARD_POCKET>();
     pocket_->SetSize(static_cast<int>(w * 0.6), static_cast<int>(h * 0.6));
     fly_frame_ = std::make_unique<BOARD_FLY_FRAME>();
-    windows_ = std::make_unique<BOARD_WINDOWS>();
     ResetCounters();
 
     PlayIfLoaded(kSoundMenuMusic, true);
@@ -103,6 +105,7 @@ PUZZLE_PIECES_SYSTEM::~PUZZLE_PIECES_SYSTEM() {
     delete score_panel_;
     delete band_sprite_;
     delete bullet_head_;
+    delete lens_;
 }
 
 void PUZZLE_PIECES_SYSTEM::Init(const std::string& picture_path_, int min_pieces,
@@ -147,9 +150,6 @@ void PUZZLE_PIECES_SYSTEM::SetPocket(std::unique_ptr<BOARD_POCKET> value) {
 void PUZZLE_PIECES_SYSTEM::SetFlyFrame(std::unique_ptr<BOARD_FLY_FRAME> value) {
     fly_frame_ = std::move(value);
 }
-void PUZZLE_PIECES_SYSTEM::SetWindows(std::unique_ptr<BOARD_WINDOWS> value) {
-    windows_ = std::move(value);
-}
 
 void PUZZLE_PIECES_SYSTEM::FitPicture(int available_height) {
     if (picture == nullptr) {
@@ -187,22 +187,13 @@ void PUZZLE_PIECES_SYSTEM::Layout() {
     background_->SetPosition(w / 2, h / 2);
     background_->SetColour(settings != nullptr ? static_cast<uint32_t>(settings->background)
                                                : 0xFFFFFFFFu);
+    if (resolution_message_ != nullptr) {
+        resolution_message_->Layout();
+    }
 }
 
 void PUZZLE_PIECES_SYSTEM::ResetCounters() {
-    regT = 0.0f;
-    regTa = 0.0f;
-    regBr = 2 * (rows + cols - 2);
-    regF = cols * rows;
-    regH = 0;
-    regCg = 0;
-    regSc = 0;
-    regPf = 0;
-    regGVN = false;
-    regGVN2 = false;
-    regFinishP = 0;
-    regFastGlue = 0;
-    cstr = 0;
+    counters = BOARD_COUNTERS::ForGrid(cols, rows);
     score_display.Reset();
 }
 
@@ -245,12 +236,15 @@ int PUZZLE_PIECES_SYSTEM::Update(int, float step) {
 }
 
 int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
-    if (windows_->ResolutionOpen()) {
-        const int answer = windows_->UpdateResolution();
+    if (resolution_message_ != nullptr) {
+        const int answer = resolution_message_->Answer();
+        if (answer != 0) {
+            resolution_message_.reset();
+        }
         return answer == -1 ? kBoardLeave : kBoardNothing;
     }
-    regT += dt;
-    regTa += dt;
+    counters.regT += dt;
+    counters.regTa += dt;
     score_display.Update(dt);
     UpdatePieces(dt);
     UpdateTimers(dt);
@@ -259,15 +253,15 @@ int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
         UpdateBand();
     }
     if (finish_index == -2) {
-        if (!windows_->WinDialogOpen()) {
-            windows_->RunCompletion(*this);
+        if (win_dialog_ == nullptr) {
+            Complete();
             return kBoardFinished;
         }
-        return windows_->UpdateWinDialog() == -1 ? kBoardLeave : kBoardNothing;
+        return win_dialog_->Update() == -1 ? kBoardLeave : kBoardNothing;
     }
     const int pocket = pocket_->Update(dt);
     if (pocket == 1) {
-        regGVN = true;
+        counters.regGVN = true;
         ClearHint();
         ClearSelection();
         StopBand();
@@ -280,7 +274,11 @@ int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
     if (mouse != kBoardNothing) {
         return mouse;
     }
-    return regF == 1 ? kBoardAssembled : kBoardNothing;
+    if (border_filter_switched_off_) {
+        border_filter_switched_off_ = false;
+        return kBoardBorderFilterOff;
+    }
+    return counters.regF == 1 ? kBoardAssembled : kBoardNothing;
 }
 
 int PUZZLE_PIECES_SYSTEM::Draw(int) {
@@ -343,10 +341,6 @@ void PUZZLE_PIECES_SYSTEM::DrawPlay() {
     sparkles_->Draw(0);
     trail_->Draw(0);
     DrawEffects();
-}
-
-void PUZZLE_PIECES_SYSTEM::DrawOverlay() {
-    windows_->DrawOverlay(*this);
 }
 
 void PUZZLE_PIECES_SYSTEM::StopBand() {

@@ -17,7 +17,7 @@ int PUZZLE_PIECES_SYSTEM::FrameGroup() const {
 }
 
 bool PUZZLE_PIECES_SYSTEM::FrameLocked(const PUZZLE_PIECE& piece) const {
-    return regBr == 1 && piece.nstr != 0 && piece.nstr == FrameGroup();
+    return counters.regBr == 1 && piece.nstr != 0 && piece.nstr == FrameGroup();
 }
 
 int PUZZLE_PIECES_SYSTEM::GroupSize(int group) const {
@@ -114,7 +114,7 @@ int PUZZLE_PIECES_SYSTEM::BringGroupToFront(int group, int held_index, bool lift
 
 // Pieces of the completed frame lie at the very bottom; everything else sinks to just above.
 int PUZZLE_PIECES_SYSTEM::SinkBase() const {
-    if (!(regBr < 2 && regF > 1) || FrameGroup() == 0) {
+    if (!(counters.regBr < 2 && counters.regF > 1) || FrameGroup() == 0) {
         return 0;
     }
     int base = 0;

@@ -7,7 +7,7 @@
 #include "engine/frame/game.h"
 #include "game/board/board_sounds.h"
 #include "game/board/pieces_system.h"
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
 
 namespace GAME {
 namespace {

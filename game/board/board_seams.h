@@ -1,5 +1,5 @@
-// The board's seams to the parts around it: the pocket, the fly frame, and the windows and
-// panel of the shell. Each comes with a stand-in that does nothing, which the later parts replace.
+// The board's seams to the pocket and the fly frame. Each comes with a stand-in that does
+// nothing, which their own classes replace.
 #pragma once
 
 namespace GAME {
@@ -24,6 +24,8 @@ class BOARD_POCKET {
     virtual int Height() const { return height_; }
     virtual void DrawBackground() {}
     virtual void DrawButton() {}
+    // Slides the drawer shut (when the game is complete).
+    virtual void Close() {}
 
     void SetSize(int width, int height) {
         width_ = width;
@@ -46,28 +48,6 @@ class BOARD_FLY_FRAME {
     virtual void MoveBy(int /*dx*/, int /*dy*/) {}
     virtual void SetPosition(int /*x*/, int /*y*/) {}
     virtual void Draw(PUZZLE_PIECES_SYSTEM& /*board*/) {}
-};
-
-// The windows the board opens (win dialog, resolution message), the completion that fills the
-// win dialog, the magnifier's overlay, and the play panel's buttons, which the shell owns.
-class BOARD_WINDOWS {
-  public:
-    virtual ~BOARD_WINDOWS() = default;
-    // The resolution message: open, and its answer (0 keep open, 1 close, -1 leave the game).
-    virtual bool ResolutionOpen() const { return false; }
-    virtual int UpdateResolution() { return 0; }
-    // The completion: evaluates the game and opens the win dialog.
-    virtual void RunCompletion(PUZZLE_PIECES_SYSTEM& /*board*/) { win_dialog_open_ = true; }
-    virtual bool WinDialogOpen() const { return win_dialog_open_; }
-    // The win dialog's answer: -1 leaves the game.
-    virtual int UpdateWinDialog() { return 0; }
-    // Magnifier, win dialog and resolution message, drawn after the play panel.
-    virtual void DrawOverlay(PUZZLE_PIECES_SYSTEM& /*board*/) {}
-    // Shows a play-panel button (by its answer number) in its normal look.
-    virtual void ReleasePanelButton(int /*answer*/) {}
-
-  protected:
-    bool win_dialog_open_ = false;
 };
 
 }  // namespace GAME

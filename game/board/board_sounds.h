@@ -4,6 +4,7 @@
 namespace GAME {
 
 enum BOARD_SOUND {
+    kSoundButtonPress = 3,
     kSoundClosePocket = 4,
     kSoundConnectionHigh = 6,
     kSoundConnectionMed = 7,

@@ -63,7 +63,7 @@ void PUZZLE_PIECES_SYSTEM::UpdateTimers(float dt) {
             }
         }
     }
-    if (regBr < 2) {
+    if (counters.regBr < 2) {
         CompleteFrame();
     }
 }
@@ -92,7 +92,7 @@ void PUZZLE_PIECES_SYSTEM::CompleteFrame() {
                 p->MoveBy(dx, dy);
         }
     }
-    regBr = 1;
+    counters.regBr = 1;
 }
 
 void PUZZLE_PIECES_SYSTEM::UpdateEffects(float dt) {

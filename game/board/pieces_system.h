@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/ui/object_tree.h"
+#include "game/board/board_counters.h"
 #include "game/board/board_effects.h"
 #include "game/board/board_seams.h"
 #include "game/board/cut_grid.h"
@@ -21,16 +22,21 @@ struct WTEXTURE;
 
 namespace GAME {
 
-// The board's update results for the shell.
+class PUZZLE_MESSAGE_RESOLUTION;
+class WDIALOGWIN;
+
+// The board's update results for the shell. The board never reaches into the play panel: the
+// results 1000 + n tell the shell to release the panel button that answers n.
 enum BOARD_RESULT {
     kBoardNothing = 0,
-    kBoardAssembled = 1,       // every frame while one unit is left
-    kBoardLeave = -8,          // back to the menu
-    kBoardFinished = 54,       // the finish ended and the win dialog was just opened
-    kBoardHintCleared = 1004,  // the shell releases the hint button
-    kBoardFlyClosed = 1005,    // the shell releases the fly-frame button
-    kBoardMagnifierOff = 1007,
-    kBoardTutorialStep = 126,
+    kBoardAssembled = 1,           // every frame while one unit is left
+    kBoardLeave = -8,              // back to the menu
+    kBoardFinished = 54,           // the finish ended and the win dialog was just opened
+    kBoardBorderFilterOff = 1003,  // the completed frame switched the border filter off
+    kBoardHintCleared = 1004,      // a drop, turn, join or pick ended the hint
+    kBoardFlyClosed = 1005,        // by the fly frame's own close button
+    kBoardMagnifierOff = 1007,     // by a click on the board
+    kBoardTutorialStep = 126,      // a piece was picked while the first tutorial step shows
 };
 
 // The board's states.
@@ -41,9 +47,6 @@ enum BOARD_STATE {
     kStateBuild = 3,
     kStatePlay = 4,
 };
-
-// Play-panel buttons by their answer number (the board releases the border filter's).
-constexpr int kPanelBorderButton = 3;
 
 struct BOARD_RECT {
     int left = 0;
@@ -65,7 +68,7 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     int Update(int flag, float step) override;
     int Draw(int flag) override;
     int Query(int) { return 0; }
-    // Magnifier, win dialog and resolution message; after the play panel.
+    // Magnifier, win dialog and resolution message (board_overlay.cpp); after the play panel.
     void DrawOverlay();
 
     // --- Set-up by the shell.
@@ -88,13 +91,20 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     // The cut lines over the picture for the preview.
     void DrawPreviewGrid();
 
-    // --- Seams filled by the pocket, the fly frame and the shell's windows.
+    // --- Seams filled by the pocket and the fly frame.
 
     void SetPocket(std::unique_ptr<BOARD_POCKET> value);
     void SetFlyFrame(std::unique_ptr<BOARD_FLY_FRAME> value);
-    void SetWindows(std::unique_ptr<BOARD_WINDOWS> value);
     BOARD_POCKET& Pocket() { return *pocket_; }
-    BOARD_WINDOWS& Windows() { return *windows_; }
+
+    // --- The board's own windows.
+
+    // The message that the game was saved at another screen resolution; play waits for it.
+    void OpenResolutionMessage();
+    const PUZZLE_MESSAGE_RESOLUTION* ResolutionMessage() const { return resolution_message_.get(); }
+    // Open from the completion on; null before.
+    const WDIALOGWIN* WinDialog() const { return win_dialog_.get(); }
+
     // Told the index (within g_sounds) of every sound the board plays; for tests and tools.
     std::function<void(int)> sound_observer;
 
@@ -174,20 +184,7 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     int state = kStateIdle;
     BOARD_RECT play_area;  // screen pixels
 
-    // --- Counters (saved-puzzle names).
-    float regT = 0.0f;     // seconds since the last join
-    float regTa = 0.0f;    // seconds played
-    int regBr = 0;         // border units still apart; below 2 the frame is complete
-    int regF = 0;          // free units; below 2 the puzzle is complete
-    int regH = 0;          // hints used
-    int regCg = 0;         // joins made
-    int regSc = 0;         // score
-    int regPf = 0;         // sum of the join multipliers
-    bool regGVN = false;   // the pocket button was used
-    bool regGVN2 = false;  // the sort tool was used
-    int regFinishP = 0;    // pieces in the frame group once the frame is complete
-    int regFastGlue = 0;   // joins made within 2 s of picking the piece
-    int cstr = 0;          // last group id handed out
+    BOARD_COUNTERS counters;
 
     // --- Tools.
     bool magnifier_on = false;
@@ -266,6 +263,13 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void UpdateEffects(float dt);
     void DrawEffects();
 
+    // The finished game's trophies, results, win dialog and save file (board_completion.cpp).
+    void Complete();
+
+    // The magnifier's lens over the finished scene (board_overlay.cpp).
+    static WSPRITE* MakeLens();
+    void DrawMagnifier();
+
     std::vector<std::unique_ptr<PUZZLE_PIECE>> pieces_;  // owned, in grid order
     std::vector<PUZZLE_PIECE*> stack_;                   // index 0 on top
     std::vector<PUZZLE_PIECE*> grid_;                    // row-major
@@ -281,17 +285,22 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     bool band_over_pocket_ = false;
     int band_x1_ = 0, band_y1_ = 0, band_x2_ = 0, band_y2_ = 0;
     bool pointer_over_pocket_ = false;
+    // The completed frame switched the border filter off; the next update with nothing else
+    // to report tells the shell.
+    bool border_filter_switched_off_ = false;
 
     WSPRITE* background_ = nullptr;
     WSPRITE* score_panel_ = nullptr;
     WSPRITE* band_sprite_ = nullptr;
     WSPRITE* bullet_head_ = nullptr;
+    WSPRITE* lens_ = nullptr;
     PARTIC_CIRCLE* sparkles_ = nullptr;  // also in g_effects[0]
     PARTIC_CIRCLE* trail_ = nullptr;     // also in g_effects[1]
     std::vector<std::unique_ptr<TIMED_EFFECT>> effects_;
     std::unique_ptr<BOARD_POCKET> pocket_;
     std::unique_ptr<BOARD_FLY_FRAME> fly_frame_;
-    std::unique_ptr<BOARD_WINDOWS> windows_;
+    std::unique_ptr<WDIALOGWIN> win_dialog_;
+    std::unique_ptr<PUZZLE_MESSAGE_RESOLUTION> resolution_message_;
 };
 
 }  // namespace GAME

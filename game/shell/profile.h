@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
 
 class WFONT;
 namespace GAME {

@@ -153,7 +153,7 @@ bool PUZZLE::UpdateQuitQuestion() {
         profile_->SaveSettings();
         quit_question_.reset();
         if (state_ == kPlaying) {
-            if (board_ && board_->regSc != 0) {
+            if (board_ && board_->counters.regSc != 0) {
                 save_question_ = std::make_unique<PUZZLE_SAVE_QUEST>();
             } else {
                 EndGame();

@@ -15,11 +15,11 @@
 #include "engine/ui/shared_items.h"
 #include "engine/ui/sprite.h"
 #include "game/board/pieces_system.h"
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
 #include "tools/board_sandbox/game_data.h"
 #include "tools/board_sandbox/sandbox_options.h"
 #include "tools/board_sandbox/solve_script.h"
-#include "tools/board_sandbox/test_picture.h"
+#include "tools/devkit/test_picture.h"
 
 namespace {
 
@@ -36,9 +36,12 @@ int UpdateFrame() {
             effect->Update(0, 0.0f);
     }
     const int result = g_board->Update(0, 0.0f);
+    if (result == GAME::kBoardLeave) {
+        WUN::ST_GAME::GetInstance()->Quit();
+    }
     if (result == GAME::kBoardFinished) {
-        std::printf("board_sandbox: finished, score %d in %.1f s\n", g_board->regSc,
-                    g_board->regTa);
+        std::printf("board_sandbox: finished, score %d in %.1f s\n", g_board->counters.regSc,
+                    g_board->counters.regTa);
     }
     return result;
 }
@@ -97,7 +100,7 @@ int RunHeadless(const SANDBOX_OPTIONS& options) {
         }
     }
     std::printf("board_sandbox: frame %d written to %s (%d of %d units left)\n", options.frames,
-                options.screenshot.c_str(), g_board->regF, g_board->StackSize());
+                options.screenshot.c_str(), g_board->counters.regF, g_board->StackSize());
     return 0;
 }
 

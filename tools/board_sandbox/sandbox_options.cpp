@@ -28,20 +28,21 @@ bool ToFloat(const char* text, float lo, float hi, float& out) {
 }  // namespace
 
 void PrintSandboxUsage() {
-    std::fprintf(stderr,
-                 "usage: board_sandbox [PICTURE] [--pack PACK] [--pieces N] [--deform D]\n"
-                 "                     [--rotate] [--aspect A] [--game-dir DIR] [--size W H]\n"
-                 "                     [--screenshot FILE --frames N [--solve]]\n"
-                 "  PICTURE     a PNG or JPEG; without one a generated test picture is cut\n"
-                 "  --pack      PICTURE is a member of this pack of the game folder (DATA/low)\n"
-                 "  --pieces    pieces along the shorter side, 2..40 (default 3)\n"
-                 "  --deform    deformation of the cut, 0..1 (default 0.5)\n"
-                 "  --rotate    pieces come turned and may be turned\n"
-                 "  --aspect    grid aspect, shorter over longer side (default: the picture's)\n"
-                 "  --game-dir  built game folder with fonts, sounds and packs\n"
-                 "  --screenshot FILE --frames N   write frame N as PNG and quit (headless)\n"
-                 "  --solve     drag the pieces home one by one\n"
-                 "Escape or closing the window ends a game in the window.\n");
+    std::fprintf(
+        stderr,
+        "usage: board_sandbox [PICTURE] [--pack PACK] [--pieces N] [--deform D]\n"
+        "                     [--rotate] [--aspect A] [--game-dir DIR] [--size W H]\n"
+        "                     [--screenshot FILE --frames N [--solve]]\n"
+        "  PICTURE     a PNG or JPEG; without one a generated test picture is cut\n"
+        "  --pack      PICTURE is a member of this pack of the game folder (DATA/low)\n"
+        "  --pieces    pieces along the shorter side, 2..40 (default 3)\n"
+        "  --deform    deformation of the cut, 0..1 (default 0.5)\n"
+        "  --rotate    pieces come turned and may be turned\n"
+        "  --aspect    grid aspect, shorter over longer side (default: the picture's)\n"
+        "  --game-dir  built game folder with fonts, sounds and packs\n"
+        "  --screenshot FILE --frames N   write frame N as PNG and quit (headless)\n"
+        "  --solve     drag the pieces home one by one\n"
+        "In the window, Escape, closing it or Enter on the finished puzzle ends the game.\n");
 }
 
 bool ParseSandboxOptions(int argc, char** argv, SANDBOX_OPTIONS& o) {

@@ -62,7 +62,7 @@ void SOLVE_SCRIPT::Step() {
                 ++tried;
             }
             index_ %= count;
-            if (tried == count || board_.regF < 2) {
+            if (tried == count || board_.counters.regF < 2) {
                 phase_ = kDone;
                 break;
             }

@@ -1,4 +1,4 @@
-// A headless board fixture: a small synthetic picture cut into 4 x 3 pieces, synthetic mouse
+// A headless board fixture: a small test picture cut into 4 x 3 pieces, synthetic mouse
 // input through WINPUT, fixed frame steps, and the sounds the board plays.
 #pragma once
 
@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "engine/frame/game.h"
-#include "engine/platform/png_writer.h"
 #include "engine/resources/file_system.h"
 #include "game/board/pieces_system.h"
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
 #include "tests/support/scratch_folder.h"
+#include "tools/devkit/test_picture.h"
 
 namespace GAME {
 
@@ -34,14 +34,7 @@ class BoardTest : public ::testing::Test {
         UsePacks = false;
         g_file_system.SetPack(nullptr);
         picture_path_ = scratch_.Path("picture.png");
-        std::vector<uint32_t> texels(kPictureW * kPictureH);
-        for (int y = 0; y < kPictureH; ++y) {
-            for (int x = 0; x < kPictureW; ++x) {
-                texels[y * kPictureW + x] =
-                    0xFF000000u | (x * 255 / kPictureW) << 16 | (y * 255 / kPictureH) << 8 | 0x40;
-            }
-        }
-        ASSERT_TRUE(platform::WritePng(picture_path_, texels.data(), kPictureW, kPictureH));
+        ASSERT_TRUE(WriteTestPicture(picture_path_, kPictureW, kPictureH));
     }
 
     void TearDown() override {
@@ -105,7 +98,7 @@ class BoardTest : public ::testing::Test {
         Frame();
         input->SetButton(WINPUT::kLeft, false);
         if (quiet_time >= 0.0f)
-            board->regT = quiet_time;
+            board->counters.regT = quiet_time;
         return Frame();
     }
     int DragPiece(PUZZLE_PIECE& p, int to_x, int to_y, float quiet_time = -1.0f) {

@@ -1,5 +1,6 @@
 // Joining: the three tests, snapping, score and counters, sounds, the frame and the finish.
 #include "game/board/board_sounds.h"
+#include "game/board/win_dialog.h"
 #include "tests/game/board/board_fixture.h"
 
 namespace GAME {
@@ -21,9 +22,9 @@ TEST_F(BoardTest, ADroppedNeighbourSnapsAndJoins) {
     EXPECT_FLOAT_EQ(a.Y(), spot.y);
     EXPECT_NE(a.nstr, 0);
     EXPECT_EQ(a.nstr, b.nstr);
-    EXPECT_EQ(board->regF, 11);
-    EXPECT_EQ(board->regCg, 1);
-    EXPECT_EQ(board->regBr, 10);  // two inner pieces: the border is untouched
+    EXPECT_EQ(board->counters.regF, 11);
+    EXPECT_EQ(board->counters.regCg, 1);
+    EXPECT_EQ(board->counters.regBr, 10);  // two inner pieces: the border is untouched
     EXPECT_EQ(board->pulse_group, a.nstr);
 }
 
@@ -46,7 +47,7 @@ TEST_F(BoardTest, PiecesThatAreNotPlacedAsNeighboursDoNotJoin) {
         const FLOAT_POINT spot = NextTo(b, c.dcol, c.drow);
         DragPiece(a, static_cast<int>(spot.x), static_cast<int>(spot.y) + c.offset);
         EXPECT_EQ(a.nstr, 0) << c.what;
-        EXPECT_EQ(board->regF, 12) << c.what;
+        EXPECT_EQ(board->counters.regF, 12) << c.what;
     }
 }
 
@@ -59,7 +60,7 @@ TEST_F(BoardTest, PiecesWithDifferentTurnsNeverJoin) {
     const FLOAT_POINT spot = NextTo(b, 1, 0);
     DragPiece(a, static_cast<int>(spot.x), static_cast<int>(spot.y));
     EXPECT_EQ(a.nstr, 0);
-    EXPECT_EQ(board->regF, 12);
+    EXPECT_EQ(board->counters.regF, 12);
 }
 
 TEST_F(BoardTest, ARowZeroPieceTurnedTwiceJoinsOnlyBelowItsRowOneNeighbour) {
@@ -114,13 +115,13 @@ TEST_F(BoardTest, TwoSingleEdgePiecesLowerTheBorderCountAnInnerPieceOnTheFrameDo
     PUZZLE_PIECE& edge = Piece(1, 0);
     const FLOAT_POINT spot = NextTo(corner, 1, 0);
     DragPiece(edge, static_cast<int>(spot.x), static_cast<int>(spot.y));
-    EXPECT_EQ(board->regBr, 9);
+    EXPECT_EQ(board->counters.regBr, 9);
     PUZZLE_PIECE& inner = Piece(1, 1);
     const FLOAT_POINT below = NextTo(edge, 0, 1);
     DragPiece(inner, static_cast<int>(below.x), static_cast<int>(below.y));
     EXPECT_EQ(inner.nstr, edge.nstr);
-    EXPECT_EQ(board->regBr, 9);
-    EXPECT_EQ(board->regF, 10);
+    EXPECT_EQ(board->counters.regBr, 9);
+    EXPECT_EQ(board->counters.regF, 10);
 }
 
 TEST_F(BoardTest, AJoinAfterFourQuietSecondsScoresHalfTheSizePlusTwelve) {
@@ -134,12 +135,12 @@ TEST_F(BoardTest, AJoinAfterFourQuietSecondsScoresHalfTheSizePlusTwelve) {
     MoveMouse(static_cast<int>(spot.x), static_cast<int>(spot.y));
     Frame();
     input->SetButton(WINPUT::kLeft, false);
-    board->regT = 3.75f;
+    board->counters.regT = 3.75f;
     Frame(0.25f);  // the release frame brings the quiet time to exactly 4 s
-    EXPECT_EQ(board->regSc, static_cast<int>(2 * 0.5 + 12));
-    EXPECT_EQ(board->regPf, 0);  // (int)(0 + 0.5)
+    EXPECT_EQ(board->counters.regSc, static_cast<int>(2 * 0.5 + 12));
+    EXPECT_EQ(board->counters.regPf, 0);  // (int)(0 + 0.5)
     EXPECT_EQ(Count(kSoundConnectionLow), 1);
-    EXPECT_EQ(board->regT, 0.0f);
+    EXPECT_EQ(board->counters.regT, 0.0f);
 }
 
 TEST_F(BoardTest, TheSecondJoinOfOneDropScoresDoubleAndIsSilent) {
@@ -155,14 +156,14 @@ TEST_F(BoardTest, TheSecondJoinOfOneDropScoresDoubleAndIsSilent) {
     MoveMouse(static_cast<int>(left.X()) + left.cellW, static_cast<int>(left.Y()));
     Frame();
     input->SetButton(WINPUT::kLeft, false);
-    board->regT = 1.0f - kStep;
+    board->counters.regT = 1.0f - kStep;
     Frame();
-    EXPECT_EQ(board->regCg, 2);
+    EXPECT_EQ(board->counters.regCg, 2);
     EXPECT_EQ(a.nstr, left.nstr);
     EXPECT_EQ(a.nstr, up.nstr);
     // First: m = 2 / 1 s, N = 2 gives 16. Second: regT is 0, m = 2, N = 3 gives 18.
-    EXPECT_EQ(board->regSc, 16 + 18);
-    EXPECT_EQ(board->regPf, 4);
+    EXPECT_EQ(board->counters.regSc, 16 + 18);
+    EXPECT_EQ(board->counters.regPf, 4);
     const int connection_sounds =
         Count(kSoundConnectionLow) + Count(kSoundConnectionMed) + Count(kSoundConnectionHigh);
     EXPECT_EQ(connection_sounds, 1);
@@ -183,16 +184,16 @@ void AssembleAllBut(PUZZLE_PIECES_SYSTEM& board, std::vector<PUZZLE_PIECE*> apar
         }
         p->nstr = 1;
     }
-    board.cstr = 1;
-    board.regF = 1 + static_cast<int>(apart.size());
-    board.regBr = 1 + edges_apart;
+    board.counters.cstr = 1;
+    board.counters.regF = 1 + static_cast<int>(apart.size());
+    board.counters.regBr = 1 + edges_apart;
 }
 
 TEST_F(BoardTest, TheLastJoinAddsTheGridSizeAndPlaysTheWinOnce) {
     MakeBoard();
     PUZZLE_PIECE& last = Piece(2, 1);
     AssembleAllBut(*board, {&last}, 200.0f, 200.0f);
-    board->regFinishP = 11;
+    board->counters.regFinishP = 11;
     board->wave_index = -2;
     Frame();  // the complete frame settles at home first
     const FLOAT_POINT spot = NextTo(Piece(1, 1), 1, 0);
@@ -201,8 +202,8 @@ TEST_F(BoardTest, TheLastJoinAddsTheGridSizeAndPlaysTheWinOnce) {
     const int result =
         DragPiece(last, static_cast<int>(spot.x), static_cast<int>(spot.y), 1.0f - kStep);
     EXPECT_EQ(result, kBoardHintCleared);
-    EXPECT_EQ(board->regF, 1);
-    EXPECT_EQ(board->regSc, static_cast<int>(12 * 2.0 + 12) + 12);
+    EXPECT_EQ(board->counters.regF, 1);
+    EXPECT_EQ(board->counters.regSc, static_cast<int>(12 * 2.0 + 12) + 12);
     EXPECT_EQ(Count(kSoundLevelWin), 1);
     EXPECT_EQ(board->finish_index, 0);
     // Assembled: every update says so until the finish sparkle has run out.
@@ -214,7 +215,9 @@ TEST_F(BoardTest, TheLastJoinAddsTheGridSizeAndPlaysTheWinOnce) {
     }
     EXPECT_EQ(answer, kBoardFinished);
     EXPECT_GT(frames, 12 * 15);  // twelve sparkles of 0.3 s
-    EXPECT_TRUE(board->Windows().WinDialogOpen());
+    ASSERT_NE(board->WinDialog(), nullptr);
+    EXPECT_EQ(board->WinDialog()->Results().pieces, 12);
+    EXPECT_EQ(board->WinDialog()->Results().score, board->counters.regSc);
     EXPECT_EQ(Frame(), kBoardNothing);
     EXPECT_EQ(Count(kSoundLevelWin), 1);
 }
@@ -235,17 +238,20 @@ TEST_F(BoardTest, ACompletedFrameTurnsUprightGoesHomeAndIsLocked) {
         }
         p->nstr = 1;
     }
-    board->cstr = 1;
-    board->regF = 4;
-    board->regBr = 2;
+    board->counters.cstr = 1;
+    board->counters.regF = 4;
+    board->counters.regBr = 2;
     PUZZLE_PIECE& neighbour = Piece(2, 0);  // upside down, (3, 0) lies left of it
     DragPiece(missing, static_cast<int>(neighbour.X()) - neighbour.cellW,
               static_cast<int>(neighbour.Y()));
     EXPECT_EQ(missing.nstr, neighbour.nstr);
-    EXPECT_LT(board->regBr, 2);
+    EXPECT_LT(board->counters.regBr, 2);
     EXPECT_FALSE(board->border_filter);
+    // The drop reported the cleared hint; the border button's release follows.
+    EXPECT_EQ(Frame(), kBoardBorderFilterOff);
+    EXPECT_EQ(Frame(), kBoardNothing);
     Frames(60);
-    EXPECT_EQ(board->regBr, 1);
+    EXPECT_EQ(board->counters.regBr, 1);
     const int frame = board->FrameGroup();
     for (PUZZLE_PIECE* p : board->Grid()) {
         if (p->nstr != frame)

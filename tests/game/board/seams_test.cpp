@@ -57,7 +57,7 @@ TEST_F(SeamsTest, AHeldPocketButtonBlocksTheMouseAndAClickEndsTheSelection) {
     Piece(0, 0).selected = true;
     pocket_->answer = 1;
     EXPECT_EQ(Frame(), kBoardNothing);
-    EXPECT_TRUE(board->regGVN);
+    EXPECT_TRUE(board->counters.regGVN);
     EXPECT_FALSE(Piece(0, 0).selected);
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/text/strings.h"
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
 #include "game/shell/profile.h"
 #include "tests/engine/ui/ui_fixture.h"
 #include "tests/support/scratch_folder.h"

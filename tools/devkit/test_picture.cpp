@@ -1,10 +1,8 @@
-// A generated, detailed and colourful test picture for the sandbox.
-#include "tools/board_sandbox/test_picture.h"
+// A generated, detailed and colourful test picture shared by the tools, tests and benchmarks.
+#include "tools/devkit/test_picture.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <vector>
 
 #include "engine/platform/png_writer.h"
 
@@ -16,7 +14,7 @@ uint32_t Channel(double v) {
 
 }  // namespace
 
-bool WriteTestPicture(const std::string& path, int width, int height) {
+std::vector<uint32_t> MakeTestPicture(int width, int height) {
     std::vector<uint32_t> texels(static_cast<size_t>(width) * height);
     const double cx = width * 0.35;
     const double cy = height * 0.45;
@@ -34,5 +32,10 @@ bool WriteTestPicture(const std::string& path, int width, int height) {
                 0xFF000000u | Channel(r) << 16 | Channel(g) << 8 | Channel(b);
         }
     }
+    return texels;
+}
+
+bool WriteTestPicture(const std::string& path, int width, int height) {
+    const std::vector<uint32_t> texels = MakeTestPicture(width, height);
     return platform::WritePng(path, texels.data(), width, height);
 }

@@ -1,5 +1,5 @@
 // The settings record: its byte layout, defaults, tolerant reading and the frame's part in it.
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // PUZZLE_PLAYER_PROFILE: a player's 76-byte settings record, stored as "set.bin".
-#include "game/shell/player_profile.h"
+#include "game/records/player_settings.h"
 
 #include <algorithm>
 #include <bit>
