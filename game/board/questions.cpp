@@ -48,9 +48,11 @@ void QUESTION_WINDOW::Layout() {
     const int h = static_cast<int>(QuadHeight());
     SetPosition(centre.x, centre.y);
     icon_->SetPosition(centre.x - w / 4, centre.y);
-    ok_->SetPosition(centre.x - ok_->GetFrameWidth() / 8,
+    // A button's width is its image's, all four frames: an eighth of it either side of the
+    // centre puts the two buttons side by side.
+    ok_->SetPosition(centre.x - static_cast<int>(ok_->QuadWidth()) / 8,
                      centre.y + h / 2 - static_cast<int>(ok_->QuadHeight()) / 4);
-    cancel_->SetPosition(centre.x + cancel_->GetFrameWidth() / 8,
+    cancel_->SetPosition(centre.x + static_cast<int>(cancel_->QuadWidth()) / 8,
                          centre.y + h / 2 - static_cast<int>(cancel_->QuadHeight()) / 4);
 }
 

@@ -21,6 +21,9 @@ class QUESTION_WINDOW : public WSPRITE {
     // Centres the window on the screen and places the icon and buttons around it.
     void Layout();
 
+    const WBUTTONMAP4& OkButton() const { return *ok_; }
+    const WBUTTONMAP4& CancelButton() const { return *cancel_; }
+
   protected:
     // Loads the window, the icon and the buttons from the current pack ("gui_pack").
     QUESTION_WINDOW(const char* icon_name, const char* text);

@@ -80,7 +80,9 @@ void MENU_BOOK::PlaceTabs() {
         return;
     }
     const BUTTONACT& model = saves_tab_ ? *saves_tab_ : *tabs_.front();
-    const int tab_width = model.GetFrameWidth();
+    // The whole strip's width, as the tab art is drawn for: it puts most of the tab left of the
+    // book, where the thumbnails do not cover its label.
+    const int tab_width = static_cast<int>(model.QuadWidth());
     const int tab_height = static_cast<int>(model.QuadHeight());
     const int step = std::min(area_.Height() / count, tab_height);
     const int x = area_.left - tab_width / 8 + g_config.book.offset_from_page + 47;
@@ -113,15 +115,20 @@ void MENU_BOOK::Draw() {
     if (saves_tab_) {
         saves_tab_->Draw(0);
     }
+}
+
+void MENU_BOOK::DrawLabels() {
     WFONT* font = g_fonts[kMainFont];
     if (font == nullptr) {
         return;
     }
     for (size_t i = 0; i < tabs_.size(); ++i) {
+        font->align = 0;
         font->DrawText(static_cast<int>(tabs_[i]->pos.x),
                        static_cast<int>(tabs_[i]->pos.y) - kTabLabelLift, labels_[i].c_str());
     }
     if (saves_tab_) {
+        font->align = 0;
         font->DrawText(static_cast<int>(saves_tab_->pos.x),
                        static_cast<int>(saves_tab_->pos.y) - kTabLabelLift,
                        g_texts.menu_btn_saves_name);

@@ -36,8 +36,10 @@ class MENU_BOOK {
     // The page whose tab was clicked this frame (1-based; the saves tab is category count + 1),
     // or 0.
     int Update();
-    // The two pages, the tabs, then the tab labels.
+    // The two pages and the tabs.
     void Draw();
+    // The tab labels, centred on their tabs; drawn after the page's thumbnails.
+    void DrawLabels();
 
     // Shows tab page (1-based) as the current one: it is drawn pressed, every other tab enabled.
     void SetCurrentPage(int page);

@@ -407,6 +407,7 @@ void PUZZLE::DrawOverlay() {
         if (PUZZLE_CATEGORY* category = CurrentCategory()) {
             category->Draw();
         }
+        book_->DrawLabels();
         menu_->DrawButtons();
         profile_->DrawWindow();
         if (quit_question_) {
