@@ -53,6 +53,9 @@ class PUZZLE : public WST::ST {
     // volumes, layout; then saves them and shows page 1.
     void ApplySettings();
 
+    // The category of the current page; null on the saved-games page or without categories.
+    PUZZLE_CATEGORY* CurrentCategory() const;
+    MENU_SCREEN& Menu() const { return *menu_; }
     int State() const { return state_; }
     int CurrentPage() const { return current_page_; }
     int CategoryCount() const { return static_cast<int>(categories_.size()); }
@@ -74,7 +77,6 @@ class PUZZLE : public WST::ST {
     void RefreshScoreButton();
     void ApplyVolumes();
     void ApplyGameCursor(bool on);
-    PUZZLE_CATEGORY* CurrentCategory() const;
     std::vector<std::string> CategoryLabels() const;
 
     static void PlayAction(void* self);
