@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -93,25 +94,12 @@ void ST_GAME::SetVideoMode(int width, int height, bool full_screen) {
 int ST_GAME::Run() {
     running_ = 1;
     while (running_ != 0) {
-        int wait_ms = 0;
-        if (inactive_ == 0) {
-            if (loading_counter_ > 0) {
-                LoadingFrame();
-                // Leaves the loading thread the lock between frames, at the drawn-frame rate.
-                wait_ms = 1000 / update_rate_;
-            } else {
-                Update();
-                Render();
-                wait_ms = MillisecondsUntilNextFrame();
-            }
-        } else {
-            wait_ms = kInactiveWaitMs;
-        }
-        // Nothing is due before wait_ms: sleep until then, or until an event arrives.
-        if (wait_ms > 0) {
+        timer.Tick();
+        Step(timer.GetDelta());
+        // Nothing is due before then: sleep until it is, or until an event arrives.
+        if (const int wait_ms = MillisecondsUntilNextStep(); wait_ms > 0) {
             platform::WaitForEvent(wait_ms);
         }
-        platform::PumpEvents(events_);
     }
     const std::string directory = CurrentDirectory();
     if (!g_editions.url_file.empty()) {
@@ -123,7 +111,34 @@ int ST_GAME::Run() {
     return 0;
 }
 
-int ST_GAME::MillisecondsUntilNextFrame() const {
+void ST_GAME::Step(float dt, bool draw) {
+    platform::PumpEvents(events_);
+    if (inactive_ != 0) {
+        if (exposed_) {
+            Redraw();
+        }
+        return;
+    }
+    exposed_ = false;
+    if (loading_counter_ > 0) {
+        LoadingFrame();
+        return;
+    }
+    timer.delta = dt;
+    Update();
+    if (AddFrameTime() || draw) {
+        DrawFrame();
+    }
+}
+
+int ST_GAME::MillisecondsUntilNextStep() const {
+    if (inactive_ != 0) {
+        return kInactiveWaitMs;
+    }
+    if (loading_counter_ > 0) {
+        // Leaves the loading thread the lock between frames, at the drawn-frame rate.
+        return 1000 / update_rate_;
+    }
     if (accumulator_ >= 1.0f) {
         return 0;
     }
@@ -131,7 +146,6 @@ int ST_GAME::MillisecondsUntilNextFrame() const {
 }
 
 int ST_GAME::Update() {
-    timer.Tick();
     if (update_callback_) {
         update_callback_();
     }
@@ -140,16 +154,27 @@ int ST_GAME::Update() {
 }
 
 void ST_GAME::Render() {
+    if (AddFrameTime()) {
+        DrawFrame();
+    }
+}
+
+bool ST_GAME::AddFrameTime() {
     const float d = timer.delta;
     accumulator_ += d * update_rate_;
     drawn_frame_time_ += d;
-    if (accumulator_ < 1.0f) {
-        return;
-    }
-    // Code that runs while drawing sees the time since the previous drawn frame.
+    return accumulator_ >= 1.0f;
+}
+
+void ST_GAME::DrawFrame() {
     timer.delta = drawn_frame_time_;
-    accumulator_ -= 1.0f;
+    // A frame drawn on request before one was due uses up what had gathered.
+    accumulator_ = std::max(0.0f, accumulator_ - 1.0f);
     drawn_frame_time_ = 0.0f;
+    PaintFrame();
+}
+
+void ST_GAME::PaintFrame() {
     if (render.BeginFrame() == -1) {
         return;
     }
@@ -162,6 +187,16 @@ void ST_GAME::Render() {
         overlay_callback_();
     }
     render.Present();
+}
+
+void ST_GAME::Redraw() {
+    exposed_ = false;
+    if (loading_counter_ > 0) {
+        LoadingFrame();
+        return;
+    }
+    timer.delta = 0.0f;
+    PaintFrame();
 }
 
 void ST_GAME::LoadingFrame() {

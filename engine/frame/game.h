@@ -41,15 +41,24 @@ class ST_GAME {
     virtual int Init(const char* company, const char* product);
     // One drawn frame when one is due (at most update rate per second).
     virtual void Render();
-    // Timer tick, the game's update, then the input step. Returns 0.
+    // The game's update with the timer's delta, then the input step. Returns 0.
     virtual int Update();
-    // The main loop; returns 0 when the window closes or Quit is called.
+    // The main loop: Step with the clock's delta while running, waiting for events until the
+    // next drawn frame is due. Returns 0 when the window closes or Quit is called.
     virtual int Run();
+
+    // One iteration of the main loop with a frame delta of dt seconds: the window's events,
+    // then the loading-phase frame while loading, else the update and a drawn frame when one is
+    // due (or whenever draw is true). While inactive only the events are taken, and a window
+    // that was exposed is drawn again as it stood.
+    void Step(float dt, bool draw = false);
 
     // One loading-phase frame under LoadLock: the loading screen only.
     void LoadingFrame();
     // 1: deactivated, 0: activated; anything else is ignored.
     void OnActivate(int deactivate);
+    // The window's picture was lost: the next step draws it again, also while paused.
+    void Expose() { exposed_ = true; }
     void SetVideoMode(int width, int height, bool full_screen);
     void Quit() { running_ = 0; }
     // Below 1024 x 768 the game cannot be shown.
@@ -148,8 +157,17 @@ class ST_GAME {
     ST_GAME(const ST_GAME&) = delete;
     ST_GAME& operator=(const ST_GAME&) = delete;
 
-    // Milliseconds the loop may wait for events before the next drawn frame is due.
-    int MillisecondsUntilNextFrame() const;
+    // Milliseconds the loop may wait for events before the next step has work to do.
+    int MillisecondsUntilNextStep() const;
+    // Adds the timer's delta to the frames due; true when a drawn frame is due.
+    bool AddFrameTime();
+    // A drawn frame: it uses up one frame due, and code that runs while drawing sees the time
+    // since the previous drawn frame.
+    void DrawFrame();
+    // The scene, the letter-boxed copy, the overlay and the presentation.
+    void PaintFrame();
+    // The picture of an exposed, inactive window, with time standing still.
+    void Redraw();
 
     bool pause_when_inactive_ = true;
     bool full_screen_now_ = false;
@@ -160,6 +178,7 @@ class ST_GAME {
     float accumulator_ = 0.0f;    // frames due, fractional
     float drawn_frame_time_ = 0;  // seconds since the last drawn frame
     int inactive_ = 0;
+    bool exposed_ = false;
     int configured_width_ = 1024;
     int configured_height_ = 768;
     int desktop_width_ = 0;

@@ -55,6 +55,10 @@ void WINDOW_EVENTS::OnActivate(bool active) {
     active_ = active;
 }
 
+void WINDOW_EVENTS::OnExpose() {
+    game_.Expose();
+}
+
 void WINDOW_EVENTS::OnCloseRequest() {
     game_.Quit();
 }

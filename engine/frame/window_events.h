@@ -18,6 +18,7 @@ class WINDOW_EVENTS final : public platform::EventSink {
     void OnText(const char16_t* units, int count) override;
     // Losing activation pauses the frame and minimises the window, in windowed mode too.
     void OnActivate(bool active) override;
+    void OnExpose() override;
     void OnCloseRequest() override;
 
   private:

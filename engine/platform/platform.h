@@ -64,6 +64,8 @@ class EventSink {
     virtual void OnText(const char16_t* units, int count) = 0;
     // active false: the window was deactivated or lost focus; true: activated or focused.
     virtual void OnActivate(bool active) = 0;
+    // The window's picture was lost (uncovered, restored) and has to be drawn again.
+    virtual void OnExpose() = 0;
     virtual void OnCloseRequest() = 0;
 };
 
@@ -84,5 +86,23 @@ void ShowSystemCursor(bool show);
 int PumpEvents(EventSink& sink);
 // Blocks until an event is pending or timeout_ms passes; true when an event is pending.
 bool WaitForEvent(int timeout_ms);
+
+// --- Synthetic input for tests, tools and benchmarks: events put into the window's queue, which
+// the next PumpEvents delivers as if a player had made them. Positions are client pixels and
+// keys Windows virtual-key codes, as EventSink receives them. Each returns false when the event
+// cannot be queued: no video subsystem, a virtual key no SDL key gives, or text longer than
+// kMaxPushedText bytes.
+
+constexpr int kMaxPushedText = 31;
+
+bool PushMouseMove(int client_x, int client_y);
+// double_click marks the second press of a double click.
+bool PushMouseButton(MouseButton button, bool down, bool double_click);
+bool PushKey(int virtual_key, bool down);
+bool PushText(const std::string& utf8);
+bool PushActivate(bool active);
+bool PushExpose();
+// The window's close button.
+bool PushCloseRequest();
 
 }  // namespace platform
