@@ -45,10 +45,11 @@ void WINDOW_EVENTS::OnText(const char16_t* units, int count) {
 
 void WINDOW_EVENTS::OnActivate(bool active) {
     if (active) {
+        game_.window.Restored();
         game_.OnActivate(0);
     } else {
         game_.OnActivate(1);
-        if (active_) {
+        if (active_ && game_.window.full_screen) {
             game_.window.Minimise();
         }
     }

@@ -16,7 +16,8 @@ class WINDOW_EVENTS final : public platform::EventSink {
     void OnMouseButton(platform::MouseButton button, bool down, bool double_click) override;
     void OnKey(int virtual_key, bool down) override;
     void OnText(const char16_t* units, int count) override;
-    // Losing activation pauses the frame and minimises the window, in windowed mode too.
+    // Losing activation pauses the frame (as pause-when-inactive says); in full screen it also
+    // minimises the window, which would otherwise cover the desktop the player turned to.
     void OnActivate(bool active) override;
     void OnExpose() override;
     void OnCloseRequest() override;

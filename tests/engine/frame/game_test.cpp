@@ -321,4 +321,17 @@ TEST_F(FrameTest, WindowEventsReachInputThroughTheLetterBox) {
     EXPECT_EQ(g_activate_calls, 1);
 }
 
+TEST_F(FrameTest, LosingFocusMinimisesOnlyAFullScreenWindow) {
+    for (const bool full_screen : {false, true}) {
+        game_->SetVideoMode(1024, 768, full_screen);
+        WINDOW_EVENTS events(*game_);
+        events.OnActivate(false);
+        EXPECT_EQ(game_->window.minimised, full_screen) << full_screen;
+        EXPECT_TRUE(game_->IsInactive()) << "the frame pauses either way";
+        events.OnActivate(true);
+        EXPECT_FALSE(game_->window.minimised);
+        EXPECT_FALSE(game_->IsInactive());
+    }
+}
+
 }  // namespace
