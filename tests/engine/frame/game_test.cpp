@@ -301,8 +301,12 @@ TEST_F(FrameTest, WindowEventsReachInputThroughTheLetterBox) {
     EXPECT_EQ(game_->input.GetRight(), 1);
     EXPECT_EQ(game_->input.GetMiddle(), 1);
     EXPECT_EQ(game_->input.GetKey(VK_ESCAPE), 1);
+    // Released before the game saw the presses: the releases show in the next iteration.
     events.OnKey(VK_ESCAPE, false);
     events.OnMouseButton(platform::MouseButton::kLeft, false, false);
+    EXPECT_EQ(game_->input.GetKey(VK_ESCAPE), 1);
+    EXPECT_EQ(game_->input.GetLeft(), 1);
+    game_->input.EndFrame();
     EXPECT_EQ(game_->input.GetKey(VK_ESCAPE), 0xFF);
     EXPECT_EQ(game_->input.GetLeft(), -1);
 
