@@ -37,7 +37,7 @@ ST_GAME::ST_GAME() : timer(kDeltaCap), events_(*this) {
     WFILE_SYSTEM::DesktopSize(desktop_width_, desktop_height_);
 }
 
-int ST_GAME::Init(const char* company, const char* product) {
+int ST_GAME::Init(const char* /*company*/, const char* product) {
     if (g_texts.error_play_url != nullptr &&
         WFILE_SYSTEM::FileExists(CurrentDirectory() + "/play.url") == 0) {
         return -1;
@@ -45,7 +45,7 @@ int ST_GAME::Init(const char* company, const char* product) {
     if (!DesktopFits(desktop_width_, desktop_height_)) {
         return -2;
     }
-    SetFolderNames(company, product);
+    SetFolderName(product);
     std::printf("Execution dir is %s\n", CurrentDirectory().c_str());
     std::fflush(stdout);
     if (WFILE_SYSTEM::FileExists(UserFolder()) == 0) {
@@ -60,21 +60,36 @@ int ST_GAME::Init(const char* company, const char* product) {
     return 0;
 }
 
-void ST_GAME::SetFolderNames(const char* company, const char* product) {
-    company_ = company ? company : "";
-    product_ = product ? product : "";
+void ST_GAME::SetFolderName(const char* product) {
+    folder_name_ = FolderNameFor(product ? product : "");
 }
 
-std::string ST_GAME::CompanyFolder() const {
-    std::string documents = WFILE_SYSTEM::DocumentsFolder();
-    if (documents.empty()) {
-        documents = ".";
+std::string ST_GAME::FolderNameFor(const std::string& product) {
+    std::string name;
+    bool gap = false;
+    for (char c : product) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+        // Bytes of multi-byte UTF-8 characters are kept: they belong to letters.
+        const bool kept = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                          static_cast<unsigned char>(c) >= 0x80;
+        if (!kept) {
+            gap = true;
+            continue;
+        }
+        if (gap && !name.empty()) {
+            name += '-';
+        }
+        name += c;
+        gap = false;
     }
-    return documents + "/" + company_ + "/";
+    return name.empty() ? "game" : name;
 }
 
 std::string ST_GAME::UserFolder() const {
-    return CompanyFolder() + product_ + "/";
+    const std::string data_home = WFILE_SYSTEM::DataHome();
+    return (data_home.empty() ? std::string(".") : data_home) + "/" + folder_name_ + "/";
 }
 
 void ST_GAME::SetVideoMode(int width, int height, bool full_screen) {

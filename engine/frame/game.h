@@ -37,7 +37,8 @@ class ST_GAME {
 
     // 0 ok, -1 "play.url" missing while the string table asks for it, -2 desktop below
     // 1024 x 768. Reads or writes "game.xml", creates the window and the render device, sets
-    // the video mode and starts the loading thread.
+    // the video mode and starts the loading thread. The product names the per-user folder; the
+    // company no longer does, as Linux keeps one folder per program.
     virtual int Init(const char* company, const char* product);
     // One drawn frame when one is due (at most update rate per second).
     virtual void Render();
@@ -133,12 +134,13 @@ class ST_GAME {
     uint32_t RandInt(int lo, int hi) { return random.RandInt(lo, hi, 0); }
     float RandFloat(float lo, float hi) { return random.RandFloat(lo, hi, 0); }
 
-    // The names of the per-user folders (Init stores its arguments here).
-    void SetFolderNames(const char* company, const char* product);
-    // Documents + "/" + company + "/" (+ product + "/"). Without a Documents folder the current
-    // folder stands in for it.
-    std::string CompanyFolder() const;
+    // Names the per-user folder for the product (Init does so with its argument).
+    void SetFolderName(const char* product);
+    // The data home + "/" + the product's folder name + "/": "Puzzle Desk" keeps its data in
+    // ~/.local/share/puzzle-desk/. Without a data home the current folder stands in for it.
     std::string UserFolder() const;
+    // The product name in lower case with its words joined by '-'; "game" when it has none.
+    static std::string FolderNameFor(const std::string& product);
 
     // Half the current screen size; screens place items around it. centre points at it.
     WINT_POINT Centre;
@@ -186,8 +188,7 @@ class ST_GAME {
     bool support1024_ = false;
     bool full_screen_wanted_ = false;
     int pixel_count_ = 1024 * 768;
-    std::string company_;
-    std::string product_;
+    std::string folder_name_;
     WST::ST* loading_screen_ = nullptr;
     bool loading_blend_pending_ = false;
     Callback load_thread_ = nullptr;

@@ -1,4 +1,4 @@
-// The desktop: display size and modes, message boxes, the Documents folder and the shell.
+// The desktop: display size and modes, message boxes, the data home and the shell.
 #include <SDL.h>
 #include <pwd.h>
 #include <sys/wait.h>
@@ -6,8 +6,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include "engine/platform/platform.h"
 #include "engine/platform/sdl_video.h"
@@ -16,52 +14,12 @@ namespace platform {
 
 namespace {
 
-bool IsFolder(const std::string& path) {
-    std::error_code error;
-    return !path.empty() && std::filesystem::is_directory(path, error);
-}
-
 std::string HomeFolder() {
     if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
         return home;
     }
     if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
         return entry->pw_dir;
-    }
-    return "";
-}
-
-// The value of XDG_DOCUMENTS_DIR in user-dirs.dirs: a quoted path, "$HOME" expanded.
-std::string DocumentsFromUserDirs(const std::string& home) {
-    std::string config;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-        config = xdg;
-    } else if (!home.empty()) {
-        config = home + "/.config";
-    } else {
-        return "";
-    }
-    std::ifstream file(config + "/user-dirs.dirs");
-    const std::string key = "XDG_DOCUMENTS_DIR=";
-    std::string line;
-    while (std::getline(file, line)) {
-        size_t start = line.find_first_not_of(" \t");
-        if (start == std::string::npos || line.compare(start, key.size(), key) != 0) {
-            continue;
-        }
-        std::string value = line.substr(start + key.size());
-        size_t open = value.find('"');
-        size_t close = value.rfind('"');
-        if (open == std::string::npos || close == open) {
-            continue;
-        }
-        value = value.substr(open + 1, close - open - 1);
-        if (value.compare(0, 5, "$HOME") == 0) {
-            value = home + value.substr(5);
-        }
-        if (!value.empty() && value[0] == '/') {
-            return value;
-        }
     }
     return "";
 }
@@ -111,18 +69,13 @@ void ShowMessageBox(const std::string& caption, const std::string& text) {
     }
 }
 
-std::string DocumentsFolder() {
-    if (const char* env = std::getenv("XDG_DOCUMENTS_DIR"); env != nullptr && IsFolder(env)) {
-        return env;
+std::string DataHome() {
+    // XDG base directories: a relative path is invalid and is ignored.
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && xdg[0] == '/') {
+        return xdg;
     }
-    std::string home = HomeFolder();
-    if (std::string documents = DocumentsFromUserDirs(home); IsFolder(documents)) {
-        return documents;
-    }
-    if (IsFolder(home + "/Documents")) {
-        return home + "/Documents";
-    }
-    return home;
+    const std::string home = HomeFolder();
+    return home.empty() ? "" : home + "/.local/share";
 }
 
 void OpenWithShell(const std::string& path) {

@@ -44,8 +44,9 @@ void DesktopSize(int& width, int& height);
 std::vector<DisplayMode> DisplayModes();
 // A modal message box with one OK button; works before and after the window exists.
 void ShowMessageBox(const std::string& caption, const std::string& text);
-// The XDG Documents folder, the home folder when there is none, empty when neither is known.
-std::string DocumentsFolder();
+// Where Linux keeps a user's program data: $XDG_DATA_HOME when it is an absolute path, else
+// ~/.local/share; empty when no home folder is known.
+std::string DataHome();
 // Opens a file with the desktop's associated program (xdg-open), without waiting.
 void OpenWithShell(const std::string& path);
 

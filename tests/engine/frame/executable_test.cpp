@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -29,17 +30,31 @@ class ExecutableTest : public ScratchHome {
         }
     }
 
-    // Starts the program in its game folder with the scratch HOME and no display.
-    void Start(const std::string& game_dir) {
-        std::vector<std::string> env = {"HOME=" + home_.Root(), "XDG_DOCUMENTS_DIR=" + documents_,
-                                        "SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy"};
+    // Starts the program in its game folder with the scratch HOME on the offscreen driver, then
+    // applies `changes` to its environment: "NAME=value" sets a variable, "NAME" removes it.
+    // Standard output and error go to stdout.txt and stderr.txt in the scratch HOME.
+    void Start(const std::string& game_dir, const std::vector<std::string>& changes = {}) {
+        std::map<std::string, std::string> vars;
         for (char** e = environ; *e; ++e) {
             const std::string entry = *e;
-            const std::string name = entry.substr(0, entry.find('='));
-            if (name != "HOME" && name != "XDG_DOCUMENTS_DIR" && name != "SDL_VIDEODRIVER" &&
-                name != "SDL_AUDIODRIVER") {
-                env.push_back(entry);
+            const size_t equals = entry.find('=');
+            vars[entry.substr(0, equals)] = entry.substr(equals + 1);
+        }
+        vars["HOME"] = home_.Root();
+        vars["XDG_DATA_HOME"] = data_home_;
+        vars["SDL_VIDEODRIVER"] = "offscreen";
+        vars["SDL_AUDIODRIVER"] = "dummy";
+        for (const std::string& change : changes) {
+            const size_t equals = change.find('=');
+            if (equals == std::string::npos) {
+                vars.erase(change);
+            } else {
+                vars[change.substr(0, equals)] = change.substr(equals + 1);
             }
+        }
+        std::vector<std::string> env;
+        for (const auto& [name, value] : vars) {
+            env.push_back(name + "=" + value);
         }
         std::vector<char*> envp;
         for (std::string& entry : env) {
@@ -48,10 +63,12 @@ class ExecutableTest : public ScratchHome {
         envp.push_back(nullptr);
         const std::string program = game_dir + "/puzzle-desk";
         const std::string output = home_.Path("stdout.txt");
+        const std::string errors = home_.Path("stderr.txt");
         pid_ = ::fork();
         ASSERT_GE(pid_, 0);
         if (pid_ == 0) {
-            if (::chdir(game_dir.c_str()) != 0 || !std::freopen(output.c_str(), "w", stdout)) {
+            if (::chdir(game_dir.c_str()) != 0 || !std::freopen(output.c_str(), "w", stdout) ||
+                !std::freopen(errors.c_str(), "w", stderr)) {
                 ::_exit(126);
             }
             char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
@@ -100,7 +117,7 @@ TEST_F(ExecutableTest, StartsWritesGameXmlAndEndsWhenTerminated) {
         << "build the puzzle-desk target first";
 
     Start(game_dir);
-    const std::string game_xml = "Documents/Puzzle Desk/Puzzle Desk/game.xml";
+    const std::string game_xml = ".local/share/puzzle-desk/game.xml";
     ASSERT_TRUE(WaitForFile(home_.Path(game_xml), milliseconds(60000)));
     ASSERT_GT(pid_, 0) << "the program ended on its own";
     // Let it reach the main loop; the outcome does not depend on how far it got.

@@ -270,7 +270,7 @@ TEST_F(InitTest, MissingPlayLinkFileStopsBeforeAnythingIsTouched) {
     EXPECT_EQ(game->Init("Init Company", "Init Product"), -1);
     g_texts.error_play_url = saved;
     ASSERT_EQ(::chdir(working.c_str()), 0);
-    EXPECT_EQ(WFILE_SYSTEM::FileExists(documents_ + "/Init Company"), 0);
+    EXPECT_EQ(WFILE_SYSTEM::FileExists(data_home_), 0);
     EXPECT_EQ(game->GetWindowHandle(), nullptr);
 }
 
