@@ -42,6 +42,10 @@ int ST_GAME::Init(const char* /*company*/, const char* product) {
         WFILE_SYSTEM::FileExists(CurrentDirectory() + "/play.url") == 0) {
         return -1;
     }
+    display_problem_ = platform::DisplayProblem();
+    if (!display_problem_.empty()) {
+        return kNoDisplay;
+    }
     if (!DesktopFits(desktop_width_, desktop_height_)) {
         return -2;
     }

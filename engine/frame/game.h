@@ -36,10 +36,15 @@ class ST_GAME {
     static ST_GAME* GetInstance();
 
     // 0 ok, -1 "play.url" missing while the string table asks for it, -2 desktop below
-    // 1024 x 768. Reads or writes "game.xml", creates the window and the render device, sets
-    // the video mode and starts the loading thread. The product names the per-user folder; the
-    // company no longer does, as Linux keeps one folder per program.
+    // 1024 x 768, kNoDisplay when there is no display at all. Reads or writes "game.xml", creates
+    // the window and the render device, sets the video mode and starts the loading thread. The
+    // product names the per-user folder; the company no longer does, as Linux keeps one folder per
+    // program.
     virtual int Init(const char* company, const char* product);
+    // Init's answer when no window can be shown: the program must say so rather than run
+    // unseen. GetDisplayProblem tells why.
+    static constexpr int kNoDisplay = -3;
+    const std::string& GetDisplayProblem() const { return display_problem_; }
     // One drawn frame when one is due (at most update rate per second).
     virtual void Render();
     // The game's update with the timer's delta, then the input step. Returns 0.
@@ -189,6 +194,7 @@ class ST_GAME {
     bool full_screen_wanted_ = false;
     int pixel_count_ = 1024 * 768;
     std::string folder_name_;
+    std::string display_problem_;
     WST::ST* loading_screen_ = nullptr;
     bool loading_blend_pending_ = false;
     Callback load_thread_ = nullptr;

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,7 +25,38 @@ std::string HomeFolder() {
     return "";
 }
 
+// SDL_VIDEODRIVER (a comma-separated list) names the driver.
+bool DriverRequested(const char* driver) {
+    const char* hint = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (hint == nullptr || driver == nullptr) {
+        return false;
+    }
+    const std::string requested = hint;
+    size_t start = 0;
+    while (start <= requested.size()) {
+        const size_t end = std::min(requested.find(',', start), requested.size());
+        if (SDL_strcasecmp(requested.substr(start, end - start).c_str(), driver) == 0) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
 }  // namespace
+
+std::string DisplayProblem() {
+    if (!EnsureVideo()) {
+        return std::string("no display could be opened (") + SDL_GetError() + ")";
+    }
+    // Without a display SDL falls back to a driver that shows nothing. Tests and tools ask for
+    // one by name; a player would be left with a game running unseen.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (IsHeadlessDriver(driver) && !DriverRequested(driver)) {
+        return "no display to show the window on (DISPLAY and WAYLAND_DISPLAY name none)";
+    }
+    return "";
+}
 
 void DesktopSize(int& width, int& height) {
     width = 0;
@@ -60,9 +92,7 @@ std::vector<DisplayMode> DisplayModes() {
 
 void ShowMessageBox(const std::string& caption, const std::string& text) {
     // Headless drivers have no screen to show a box on, and a box nobody sees would block.
-    const char* driver = EnsureVideo() ? SDL_GetCurrentVideoDriver() : nullptr;
-    bool headless = driver == nullptr || SDL_strcmp(driver, "offscreen") == 0 ||
-                    SDL_strcmp(driver, "dummy") == 0;
+    const bool headless = !EnsureVideo() || IsHeadlessDriver(SDL_GetCurrentVideoDriver());
     if (headless || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(),
                                              text.c_str(), GameWindow()) != 0) {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());

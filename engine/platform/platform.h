@@ -38,6 +38,9 @@ struct DisplayMode {
     int refresh_hz = 0;
 };
 
+// Why no window can be shown, for the player; empty when there is a display, or a headless
+// driver that SDL_VIDEODRIVER asks for by name. Starts the video subsystem when needed.
+std::string DisplayProblem();
 // Size of the primary display in pixels; starts the video subsystem when needed.
 void DesktopSize(int& width, int& height);
 // The modes of the primary display, or its desktop mode when it lists none.

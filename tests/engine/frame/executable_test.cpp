@@ -1,5 +1,5 @@
-// The real puzzle-desk program on the offscreen driver: it starts, writes "game.xml" into the
-// per-user folder and ends cleanly when asked to terminate.
+// The real puzzle-desk program: on the offscreen driver it starts, writes "game.xml" into the
+// per-user folder and ends cleanly when asked to terminate; with no display it says so and ends.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -107,15 +107,26 @@ class ExecutableTest : public ScratchHome {
         return false;
     }
 
+    // The folder of the built game, or empty (with a failure) when it is not there.
+    static std::string GameDir() {
+        const char* game_dir = std::getenv("PD_GAME_DIR");
+        if (game_dir == nullptr) {
+            ADD_FAILURE() << "PD_GAME_DIR names the folder of the built game";
+            return "";
+        }
+        if (::access((std::string(game_dir) + "/puzzle-desk").c_str(), X_OK) != 0) {
+            ADD_FAILURE() << "build the puzzle-desk target first";
+            return "";
+        }
+        return game_dir;
+    }
+
     pid_t pid_ = -1;
 };
 
 TEST_F(ExecutableTest, StartsWritesGameXmlAndEndsWhenTerminated) {
-    const char* game_dir = std::getenv("PD_GAME_DIR");
-    ASSERT_NE(game_dir, nullptr) << "PD_GAME_DIR names the folder of the built game";
-    ASSERT_EQ(::access((std::string(game_dir) + "/puzzle-desk").c_str(), X_OK), 0)
-        << "build the puzzle-desk target first";
-
+    const std::string game_dir = GameDir();
+    ASSERT_FALSE(game_dir.empty());
     Start(game_dir);
     const std::string game_xml = ".local/share/puzzle-desk/game.xml";
     ASSERT_TRUE(WaitForFile(home_.Path(game_xml), milliseconds(60000)));
@@ -131,7 +142,25 @@ TEST_F(ExecutableTest, StartsWritesGameXmlAndEndsWhenTerminated) {
     EXPECT_EQ(xml.rfind("\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<Config>\n<Main resX=\"", 0), 0u)
         << xml;
     EXPECT_NE(xml.find("FullScreen=\"true\""), std::string::npos) << xml;
-    EXPECT_EQ(home_.Read("stdout.txt"), "Execution dir is " + std::string(game_dir) + "\n");
+    EXPECT_EQ(home_.Read("stdout.txt"), "Execution dir is " + game_dir + "\n");
+}
+
+TEST_F(ExecutableTest, WithNoDisplayItSaysSoAndEnds) {
+    const std::string game_dir = GameDir();
+    ASSERT_FALSE(game_dir.empty());
+    const std::vector<std::vector<std::string>> environments = {
+        {"SDL_VIDEODRIVER=nonesuch"},                       // a driver that cannot start
+        {"SDL_VIDEODRIVER", "DISPLAY", "WAYLAND_DISPLAY"},  // the default driver, no display
+    };
+    for (const std::vector<std::string>& changes : environments) {
+        Start(game_dir, changes);
+        const int status = WaitForExit(milliseconds(30000));
+        EXPECT_NE(status, -1) << changes[0] << ": still running";
+        EXPECT_NE(status, 0) << changes[0];
+        EXPECT_NE(home_.Read("stderr.txt").find("Puzzle Desk cannot start: "), std::string::npos)
+            << changes[0] << ": " << home_.Read("stderr.txt");
+        EXPECT_EQ(::access(data_home_.c_str(), F_OK), -1) << "nothing written";
+    }
 }
 
 }  // namespace
