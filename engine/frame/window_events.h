@@ -2,11 +2,16 @@
 // and input for WINPUT, mapping mouse positions through the render device's letter-box.
 #pragma once
 
+#include "engine/frame/input.h"
 #include "engine/platform/platform.h"
 
 namespace WUN {
 class ST_GAME;
 }
+class WRENDER;
+
+// Where the render device shows the game picture in the window.
+LETTERBOX LetterboxOf(const WRENDER& render);
 
 class WINDOW_EVENTS final : public platform::EventSink {
   public:
