@@ -138,7 +138,7 @@ void ST_GAME::Step(float dt, bool draw) {
         }
         return;
     }
-    exposed_ = false;
+    exposed_ = false;  // an active window is drawn at the frame rate anyway
     if (loading_counter_ > 0) {
         LoadingFrame();
         return;

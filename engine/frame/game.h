@@ -38,8 +38,7 @@ class ST_GAME {
     // 0 ok, -1 "play.url" missing while the string table asks for it, -2 desktop below
     // 1024 x 768, kNoDisplay when there is no display at all. Reads or writes "game.xml", creates
     // the window and the render device, sets the video mode and starts the loading thread. The
-    // product names the per-user folder; the company no longer does, as Linux keeps one folder per
-    // program.
+    // product names the per-user folder; the company names none (one folder per program).
     virtual int Init(const char* company, const char* product);
     // Init's answer when no window can be shown: the program must say so rather than run
     // unseen. GetDisplayProblem tells why.

@@ -1,5 +1,5 @@
-// WINDOW_EVENTS: turns the platform window's events into activation changes, the quit request
-// and input for WINPUT, mapping mouse positions through the render device's letter-box.
+// WINDOW_EVENTS: turns the platform window's events into activation changes, redraws, the quit
+// request and input for WINPUT, mapping mouse positions through the render device's letter-box.
 #pragma once
 
 #include "engine/frame/input.h"

@@ -1,4 +1,5 @@
-// The desktop: display size and modes, message boxes, the data home and the shell.
+// The desktop: whether there is a display, its size and modes, message boxes, the data home
+// and the shell.
 #include <SDL.h>
 #include <pwd.h>
 #include <sys/wait.h>
