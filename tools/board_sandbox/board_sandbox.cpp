@@ -76,14 +76,17 @@ bool PackHolds(const std::string& pack, const std::string& member) {
     return found;
 }
 
-// Runs `frames` + 1 fixed steps headless, each one drawn (the groups realign while drawing), and
-// writes the last one as PNG. A solve script queues its input before each step.
+// Runs `frames` + 1 fixed steps headless, each one drawn (the groups realign while drawing) but
+// only the last one on the GPU, and writes that one as PNG. A solve script queues its input
+// before each step.
 int RunHeadless(const SANDBOX_OPTIONS& options, SOLVE_SCRIPT* solver) {
     WUN::ST_GAME& game = *WUN::ST_GAME::GetInstance();
     for (int frame = 0; frame <= options.frames; ++frame) {
         if (solver != nullptr)
             solver->Step();
-        if (frame == options.frames)
+        const bool last = frame == options.frames;
+        game.render.SetFramesUnseen(!last);
+        if (last)
             g_screenshot = options.screenshot;
         game.Step(kFixedStep, true);
     }
