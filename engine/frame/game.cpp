@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -36,15 +37,19 @@ ST_GAME::ST_GAME() : timer(kDeltaCap), events_(*this) {
     WFILE_SYSTEM::DesktopSize(desktop_width_, desktop_height_);
 }
 
-int ST_GAME::Init(const char* company, const char* product) {
+int ST_GAME::Init(const char* /*company*/, const char* product) {
     if (g_texts.error_play_url != nullptr &&
         WFILE_SYSTEM::FileExists(CurrentDirectory() + "/play.url") == 0) {
         return -1;
     }
+    display_problem_ = platform::DisplayProblem();
+    if (!display_problem_.empty()) {
+        return kNoDisplay;
+    }
     if (!DesktopFits(desktop_width_, desktop_height_)) {
         return -2;
     }
-    SetFolderNames(company, product);
+    SetFolderName(product);
     std::printf("Execution dir is %s\n", CurrentDirectory().c_str());
     std::fflush(stdout);
     if (WFILE_SYSTEM::FileExists(UserFolder()) == 0) {
@@ -59,21 +64,36 @@ int ST_GAME::Init(const char* company, const char* product) {
     return 0;
 }
 
-void ST_GAME::SetFolderNames(const char* company, const char* product) {
-    company_ = company ? company : "";
-    product_ = product ? product : "";
+void ST_GAME::SetFolderName(const char* product) {
+    folder_name_ = FolderNameFor(product ? product : "");
 }
 
-std::string ST_GAME::CompanyFolder() const {
-    std::string documents = WFILE_SYSTEM::DocumentsFolder();
-    if (documents.empty()) {
-        documents = ".";
+std::string ST_GAME::FolderNameFor(const std::string& product) {
+    std::string name;
+    bool gap = false;
+    for (char c : product) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+        // Bytes of multi-byte UTF-8 characters are kept: they belong to letters.
+        const bool kept = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                          static_cast<unsigned char>(c) >= 0x80;
+        if (!kept) {
+            gap = true;
+            continue;
+        }
+        if (gap && !name.empty()) {
+            name += '-';
+        }
+        name += c;
+        gap = false;
     }
-    return documents + "/" + company_ + "/";
+    return name.empty() ? "game" : name;
 }
 
 std::string ST_GAME::UserFolder() const {
-    return CompanyFolder() + product_ + "/";
+    const std::string data_home = WFILE_SYSTEM::DataHome();
+    return (data_home.empty() ? std::string(".") : data_home) + "/" + folder_name_ + "/";
 }
 
 void ST_GAME::SetVideoMode(int width, int height, bool full_screen) {
@@ -91,27 +111,13 @@ void ST_GAME::SetVideoMode(int width, int height, bool full_screen) {
 }
 
 int ST_GAME::Run() {
-    running_ = 1;
     while (running_ != 0) {
-        int wait_ms = 0;
-        if (inactive_ == 0) {
-            if (loading_counter_ > 0) {
-                LoadingFrame();
-                // Leaves the loading thread the lock between frames, at the drawn-frame rate.
-                wait_ms = 1000 / update_rate_;
-            } else {
-                Update();
-                Render();
-                wait_ms = MillisecondsUntilNextFrame();
-            }
-        } else {
-            wait_ms = kInactiveWaitMs;
-        }
-        // Nothing is due before wait_ms: sleep until then, or until an event arrives.
-        if (wait_ms > 0) {
+        timer.Tick();
+        Step(timer.GetDelta());
+        // Nothing is due before then: sleep until it is, or until an event arrives.
+        if (const int wait_ms = MillisecondsUntilNextStep(); wait_ms > 0) {
             platform::WaitForEvent(wait_ms);
         }
-        platform::PumpEvents(events_);
     }
     const std::string directory = CurrentDirectory();
     if (!g_editions.url_file.empty()) {
@@ -123,7 +129,37 @@ int ST_GAME::Run() {
     return 0;
 }
 
-int ST_GAME::MillisecondsUntilNextFrame() const {
+void ST_GAME::Step(float dt, bool draw) {
+    platform::PumpEvents(events_);
+    if (inactive_ != 0) {
+        if (exposed_) {
+            Redraw();
+        }
+        return;
+    }
+    exposed_ = false;  // an active window is drawn at the frame rate anyway
+    if (loading_counter_ > 0) {
+        LoadingFrame();
+        // The loading screen has seen this iteration's clicks (they skip its logos); they must
+        // not wait and land on the menu once it shows.
+        input.EndFrame();
+        return;
+    }
+    timer.delta = dt;
+    Update();
+    if (AddFrameTime() || draw) {
+        DrawFrame();
+    }
+}
+
+int ST_GAME::MillisecondsUntilNextStep() const {
+    if (inactive_ != 0) {
+        return kInactiveWaitMs;
+    }
+    if (loading_counter_ > 0) {
+        // Leaves the loading thread the lock between frames, at the drawn-frame rate.
+        return 1000 / update_rate_;
+    }
     if (accumulator_ >= 1.0f) {
         return 0;
     }
@@ -131,7 +167,6 @@ int ST_GAME::MillisecondsUntilNextFrame() const {
 }
 
 int ST_GAME::Update() {
-    timer.Tick();
     if (update_callback_) {
         update_callback_();
     }
@@ -140,16 +175,27 @@ int ST_GAME::Update() {
 }
 
 void ST_GAME::Render() {
+    if (AddFrameTime()) {
+        DrawFrame();
+    }
+}
+
+bool ST_GAME::AddFrameTime() {
     const float d = timer.delta;
     accumulator_ += d * update_rate_;
     drawn_frame_time_ += d;
-    if (accumulator_ < 1.0f) {
-        return;
-    }
-    // Code that runs while drawing sees the time since the previous drawn frame.
+    return accumulator_ >= 1.0f;
+}
+
+void ST_GAME::DrawFrame() {
     timer.delta = drawn_frame_time_;
-    accumulator_ -= 1.0f;
+    // A frame drawn on request before one was due uses up what had gathered.
+    accumulator_ = std::max(0.0f, accumulator_ - 1.0f);
     drawn_frame_time_ = 0.0f;
+    PaintFrame();
+}
+
+void ST_GAME::PaintFrame() {
     if (render.BeginFrame() == -1) {
         return;
     }
@@ -162,6 +208,16 @@ void ST_GAME::Render() {
         overlay_callback_();
     }
     render.Present();
+}
+
+void ST_GAME::Redraw() {
+    exposed_ = false;
+    if (loading_counter_ > 0) {
+        LoadingFrame();
+        return;
+    }
+    timer.delta = 0.0f;
+    PaintFrame();
 }
 
 void ST_GAME::LoadingFrame() {

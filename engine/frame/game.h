@@ -36,20 +36,34 @@ class ST_GAME {
     static ST_GAME* GetInstance();
 
     // 0 ok, -1 "play.url" missing while the string table asks for it, -2 desktop below
-    // 1024 x 768. Reads or writes "game.xml", creates the window and the render device, sets
-    // the video mode and starts the loading thread.
+    // 1024 x 768, kNoDisplay when there is no display at all. Reads or writes "game.xml", creates
+    // the window and the render device, sets the video mode and starts the loading thread. The
+    // product names the per-user folder; the company names none (one folder per program).
     virtual int Init(const char* company, const char* product);
+    // Init's answer when no window can be shown: the program must say so rather than run
+    // unseen. GetDisplayProblem tells why.
+    static constexpr int kNoDisplay = -3;
+    const std::string& GetDisplayProblem() const { return display_problem_; }
     // One drawn frame when one is due (at most update rate per second).
     virtual void Render();
-    // Timer tick, the game's update, then the input step. Returns 0.
+    // The game's update with the timer's delta, then the input step. Returns 0.
     virtual int Update();
-    // The main loop; returns 0 when the window closes or Quit is called.
+    // The main loop: Step with the clock's delta while running, waiting for events until the
+    // next drawn frame is due. Returns 0 when the window closes or Quit is called.
     virtual int Run();
+
+    // One iteration of the main loop with a frame delta of dt seconds: the window's events,
+    // then the loading-phase frame while loading, else the update and a drawn frame when one is
+    // due (or whenever draw is true). While inactive only the events are taken, and a window
+    // that was exposed is drawn again as it stood.
+    void Step(float dt, bool draw = false);
 
     // One loading-phase frame under LoadLock: the loading screen only.
     void LoadingFrame();
     // 1: deactivated, 0: activated; anything else is ignored.
     void OnActivate(int deactivate);
+    // The window's picture was lost: the next step draws it again, also while paused.
+    void Expose() { exposed_ = true; }
     void SetVideoMode(int width, int height, bool full_screen);
     void Quit() { running_ = 0; }
     // Below 1024 x 768 the game cannot be shown.
@@ -83,6 +97,8 @@ class ST_GAME {
     // The item the loading phase draws (null: none). Blend mode 1 is applied on the main thread
     // at the next loading frame, since the loading thread may not touch the GPU.
     void SetLoadingScreen(WST::ST* item);
+    // The item the loading phase draws; read it under LoadLock, as the loading thread sets it.
+    WST::ST* GetLoadingScreen() const { return loading_screen_; }
     void ShowSystemCursor(bool show);
     // Above 0 while the loading phase runs; the loading thread sets 0 when it is done.
     void SetLoadingCounter(int value) { loading_counter_ = value; }
@@ -124,12 +140,13 @@ class ST_GAME {
     uint32_t RandInt(int lo, int hi) { return random.RandInt(lo, hi, 0); }
     float RandFloat(float lo, float hi) { return random.RandFloat(lo, hi, 0); }
 
-    // The names of the per-user folders (Init stores its arguments here).
-    void SetFolderNames(const char* company, const char* product);
-    // Documents + "/" + company + "/" (+ product + "/"). Without a Documents folder the current
-    // folder stands in for it.
-    std::string CompanyFolder() const;
+    // Names the per-user folder for the product (Init does so with its argument).
+    void SetFolderName(const char* product);
+    // The data home + "/" + the product's folder name + "/": "Puzzle Desk" keeps its data in
+    // ~/.local/share/puzzle-desk/. Without a data home the current folder stands in for it.
     std::string UserFolder() const;
+    // The product name in lower case with its words joined by '-'; "game" when it has none.
+    static std::string FolderNameFor(const std::string& product);
 
     // Half the current screen size; screens place items around it. centre points at it.
     WINT_POINT Centre;
@@ -148,18 +165,30 @@ class ST_GAME {
     ST_GAME(const ST_GAME&) = delete;
     ST_GAME& operator=(const ST_GAME&) = delete;
 
-    // Milliseconds the loop may wait for events before the next drawn frame is due.
-    int MillisecondsUntilNextFrame() const;
+    // Milliseconds the loop may wait for events before the next step has work to do.
+    int MillisecondsUntilNextStep() const;
+    // Adds the timer's delta to the frames due; true when a drawn frame is due.
+    bool AddFrameTime();
+    // A drawn frame: it uses up one frame due, and code that runs while drawing sees the time
+    // since the previous drawn frame.
+    void DrawFrame();
+    // The scene, the letter-boxed copy, the overlay and the presentation.
+    void PaintFrame();
+    // The picture of an exposed, inactive window, with time standing still.
+    void Redraw();
 
     bool pause_when_inactive_ = true;
     bool full_screen_now_ = false;
     std::atomic<int> loading_counter_{0};
     std::string name_;
-    int running_ = 0;
+    // The program runs until Quit or the window's close: a quit asked for before the loop
+    // starts (Ctrl+Q while loading) still ends it.
+    int running_ = 1;
     int update_rate_ = 90;        // drawn frames per second
     float accumulator_ = 0.0f;    // frames due, fractional
     float drawn_frame_time_ = 0;  // seconds since the last drawn frame
     int inactive_ = 0;
+    bool exposed_ = false;
     int configured_width_ = 1024;
     int configured_height_ = 768;
     int desktop_width_ = 0;
@@ -167,8 +196,8 @@ class ST_GAME {
     bool support1024_ = false;
     bool full_screen_wanted_ = false;
     int pixel_count_ = 1024 * 768;
-    std::string company_;
-    std::string product_;
+    std::string folder_name_;
+    std::string display_problem_;
     WST::ST* loading_screen_ = nullptr;
     bool loading_blend_pending_ = false;
     Callback load_thread_ = nullptr;

@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -57,8 +58,9 @@ bool ST_GAME::SaveGameXml(int width, int height, bool full_screen, bool log) {
     // An empty indent puts every element on its own line with no indentation.
     document.save(text, "", pugi::format_indent | pugi::format_write_bom, pugi::encoding_utf8);
 
-    WFILE_SYSTEM::CreateFolder(CompanyFolder());
-    WFILE_SYSTEM::CreateFolder(UserFolder());
+    // A new account may have no ~/.local/share yet.
+    std::error_code error;
+    std::filesystem::create_directories(UserFolder(), error);
     const std::string bytes = text.str();
     return WFILE_SYSTEM::WriteStream(UserFolder() + "game.xml", bytes.data(), bytes.size()) == 0;
 }

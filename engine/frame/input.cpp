@@ -19,6 +19,37 @@ void MapClientToGame(const LETTERBOX& box, int client_x, int client_y, int& game
     }
 }
 
+namespace {
+
+// Edges that arrived behind one the game has not seen yet; at most this many wait.
+constexpr uint8_t kMaxWaitingEdges = 7;
+
+// The edge a counter shows that the game has not seen yet: +1 went down, -1 went up, 0 none.
+int ShownEdge(int counter, int released) {
+    return counter == 1 ? 1 : counter == released ? -1 : 0;
+}
+
+// Puts an event (+1 down, -1 up) behind the edge shown, when there is one the game must see
+// first. False when the event is for the counter itself.
+bool Wait(int shown, int event, uint8_t& waiting) {
+    if (waiting == 0) {
+        if (shown == 0 || event == shown) {
+            return false;
+        }
+        waiting = 1;
+        return true;
+    }
+    const int last = waiting % 2 == 1 ? -shown : shown;
+    if (event == last) {
+        return true;  // a repeat changes nothing
+    }
+    // A full queue drops its last edge with this one: the state stays right, one tap is lost.
+    waiting = waiting < kMaxWaitingEdges ? waiting + 1 : waiting - 1;
+    return true;
+}
+
+}  // namespace
+
 WINPUT::WINPUT() = default;
 
 void WINPUT::SetPosition(int x, int y) {
@@ -30,12 +61,25 @@ void WINPUT::SetPosition(int x, int y) {
     dy_ = y_ - previous_y_;
 }
 
+int* WINPUT::ButtonCounter(int button) {
+    switch (button) {
+        case kLeft:
+            return &left_;
+        case kRight:
+            return &right_;
+        case kMiddle:
+            return &middle_;
+        default:
+            return nullptr;
+    }
+}
+
 void WINPUT::SetButton(int button, bool down) {
-    int* counter = button == kLeft     ? &left_
-                   : button == kRight  ? &right_
-                   : button == kMiddle ? &middle_
-                                       : nullptr;
+    int* counter = ButtonCounter(button);
     if (!counter) {
+        return;
+    }
+    if (Wait(ShownEdge(*counter, -1), down ? 1 : -1, waiting_buttons_[button])) {
         return;
     }
     if (down) {
@@ -72,19 +116,24 @@ void WINPUT::KeyDown(int vk) {
         return;
     }
     last_key_ = vk;
+    key_event_ = true;
     // Caps Lock is a toggle, not a key the game polls.
-    if (vk != VK_CAPITAL) {
-        uint8_t& counter = keys_[vk];
+    if (vk == VK_CAPITAL) {
+        return;
+    }
+    uint8_t& counter = keys_[vk];
+    if (!Wait(ShownEdge(counter, 0xFF), 1, waiting_keys_[vk])) {
         counter = counter <= 120 ? counter + 1 : 2;
     }
-    key_event_ = true;
 }
 
 void WINPUT::KeyUp(int vk) {
     if (vk < 0 || vk > 255 || vk == VK_CAPITAL) {
         return;
     }
-    keys_[vk] = 0xFF;
+    if (!Wait(ShownEdge(keys_[vk], 0xFF), -1, waiting_keys_[vk])) {
+        keys_[vk] = 0xFF;
+    }
 }
 
 void WINPUT::OnText(const char16_t* units, int count) {
@@ -100,12 +149,18 @@ void WINPUT::OnText(const char16_t* units, int count) {
 }
 
 int WINPUT::EndFrame() {
-    for (int* counter : {&left_, &middle_, &right_}) {
-        if (*counter > 127) {
-            *counter = 2;
+    for (int button : {kLeft, kMiddle, kRight}) {
+        int& counter = *ButtonCounter(button);
+        const int shown = ShownEdge(counter, -1);
+        if (counter > 127) {
+            counter = 2;
         }
-        if (*counter != 0) {
-            *counter += 1;
+        if (counter != 0) {
+            counter += 1;
+        }
+        if (waiting_buttons_[button] > 0) {
+            --waiting_buttons_[button];
+            counter = -shown;
         }
     }
     for (int vk = 0; vk < 256; ++vk) {
@@ -113,9 +168,14 @@ int WINPUT::EndFrame() {
         if (vk == VK_CAPITAL || counter == 0) {
             continue;
         }
+        const int shown = ShownEdge(counter, 0xFF);
         counter = static_cast<uint8_t>(counter + 1);
         if (counter & 0x80) {
             counter = 2;
+        }
+        if (waiting_keys_[vk] > 0) {
+            --waiting_keys_[vk];
+            counter = shown == 1 ? 0xFF : 1;
         }
     }
     last_key_ = 0;
@@ -152,6 +212,9 @@ const char16_t* WINPUT::GetChars() const {
 
 void WINPUT::ClearButtons() {
     left_ = right_ = middle_ = 0;
+    for (uint8_t& waiting : waiting_buttons_) {
+        waiting = 0;
+    }
 }
 
 bool WINPUT::InCircle(float cx, float cy, float r) const {

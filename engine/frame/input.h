@@ -19,6 +19,8 @@ void MapClientToGame(const LETTERBOX& box, int client_x, int client_y, int& game
 
 // Counters: 0 up, 1 went down since the last EndFrame, 2 and more held (counting iterations),
 // -1 (0xFF for keys) went up since the last EndFrame. Keys are Windows virtual-key codes.
+// The game sees one edge of a button or key per iteration: a press and its release that arrive
+// together (a tap) show as 1 in one iteration and as -1 in the next, never as a lost press.
 class WINPUT {
   public:
     enum Button { kLeft = 0, kRight = 1, kMiddle = 2 };
@@ -59,6 +61,8 @@ class WINPUT {
 
   private:
     static bool TypesNoCharacter(int vk);
+    // The counter of a mouse button, null for no button.
+    int* ButtonCounter(int button);
 
     int x_ = 0;
     int y_ = 0;
@@ -70,6 +74,10 @@ class WINPUT {
     int right_ = 0;
     int middle_ = 0;
     uint8_t keys_[256] = {};
+    // Per button and per key: how many edges wait to be shown, one per EndFrame. They alternate,
+    // starting with the opposite of the edge the counter shows.
+    uint8_t waiting_buttons_[3] = {};
+    uint8_t waiting_keys_[256] = {};
     char16_t chars_[3] = {};
     int last_key_ = 0;
     bool key_event_ = false;

@@ -56,12 +56,14 @@ void WWINDOW::SetMode(int w, int h, bool full, bool scale) {
     height = h;
     full_screen = full;
     scaling = scale;
+    minimised = false;
     if (handle) {
         platform::SetWindowMode(handle, w, h, full);
     }
 }
 
 void WWINDOW::Minimise() {
+    minimised = true;
     if (handle) {
         platform::MinimiseWindow(handle);
     }

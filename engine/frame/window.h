@@ -16,7 +16,9 @@ class WWINDOW {
     int Create(const std::string& title);
     // Stores the mode and places the window: full screen covers the desktop whatever w x h is.
     void SetMode(int w, int h, bool full_screen, bool scaling);
+    // Asks for the window to be minimised; minimised stays true until SetMode or Restored.
     void Minimise();
+    void Restored() { minimised = false; }
     // The window icon from the working folder: icons/window_64.png, else icons/window_32.png.
     // False when neither is a picture of at most kMaxIconSize pixels a side.
     static bool LoadIcon(std::vector<uint32_t>& argb, int& width, int& height);
@@ -26,6 +28,7 @@ class WWINDOW {
     int width = 1024;        // client size of the current mode, pixels
     int height = 768;
     bool full_screen = false;
+    bool minimised = false;
     int desktop_width = 0;
     int desktop_height = 0;
     // Style switches of the windowed mode. The platform's window has a caption and a minimise

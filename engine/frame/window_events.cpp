@@ -3,8 +3,7 @@
 
 #include "engine/frame/game.h"
 
-void WINDOW_EVENTS::OnMouseMove(int client_x, int client_y) {
-    const WRENDER& render = game_.render;
+LETTERBOX LetterboxOf(const WRENDER& render) {
     LETTERBOX box;
     box.offset_x = render.GetOffsetX();
     box.offset_y = render.GetOffsetY();
@@ -12,9 +11,13 @@ void WINDOW_EVENTS::OnMouseMove(int client_x, int client_y) {
     box.logical_height = render.GetLogicalHeight();
     box.scaled_width = render.GetScaledWidth();
     box.scaled_height = render.GetScaledHeight();
+    return box;
+}
+
+void WINDOW_EVENTS::OnMouseMove(int client_x, int client_y) {
     int x = 0;
     int y = 0;
-    MapClientToGame(box, client_x, client_y, x, y);
+    MapClientToGame(LetterboxOf(game_.render), client_x, client_y, x, y);
     game_.input.SetPosition(x, y);
 }
 
@@ -45,14 +48,19 @@ void WINDOW_EVENTS::OnText(const char16_t* units, int count) {
 
 void WINDOW_EVENTS::OnActivate(bool active) {
     if (active) {
+        game_.window.Restored();
         game_.OnActivate(0);
     } else {
         game_.OnActivate(1);
-        if (active_) {
+        if (active_ && game_.window.full_screen) {
             game_.window.Minimise();
         }
     }
     active_ = active;
+}
+
+void WINDOW_EVENTS::OnExpose() {
+    game_.Expose();
 }
 
 void WINDOW_EVENTS::OnCloseRequest() {

@@ -1,12 +1,17 @@
-// WINDOW_EVENTS: turns the platform window's events into activation changes, the quit request
-// and input for WINPUT, mapping mouse positions through the render device's letter-box.
+// WINDOW_EVENTS: turns the platform window's events into activation changes, redraws, the quit
+// request and input for WINPUT, mapping mouse positions through the render device's letter-box.
 #pragma once
 
+#include "engine/frame/input.h"
 #include "engine/platform/platform.h"
 
 namespace WUN {
 class ST_GAME;
 }
+class WRENDER;
+
+// Where the render device shows the game picture in the window.
+LETTERBOX LetterboxOf(const WRENDER& render);
 
 class WINDOW_EVENTS final : public platform::EventSink {
   public:
@@ -16,8 +21,10 @@ class WINDOW_EVENTS final : public platform::EventSink {
     void OnMouseButton(platform::MouseButton button, bool down, bool double_click) override;
     void OnKey(int virtual_key, bool down) override;
     void OnText(const char16_t* units, int count) override;
-    // Losing activation pauses the frame and minimises the window, in windowed mode too.
+    // Losing activation pauses the frame (as pause-when-inactive says); in full screen it also
+    // minimises the window, which would otherwise cover the desktop the player turned to.
     void OnActivate(bool active) override;
+    void OnExpose() override;
     void OnCloseRequest() override;
 
   private:

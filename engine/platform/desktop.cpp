@@ -1,13 +1,13 @@
-// The desktop: display size and modes, message boxes, the Documents folder and the shell.
+// The desktop: whether there is a display, its size and modes, message boxes, the data home
+// and the shell.
 #include <SDL.h>
 #include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include "engine/platform/platform.h"
 #include "engine/platform/sdl_video.h"
@@ -15,11 +15,6 @@
 namespace platform {
 
 namespace {
-
-bool IsFolder(const std::string& path) {
-    std::error_code error;
-    return !path.empty() && std::filesystem::is_directory(path, error);
-}
 
 std::string HomeFolder() {
     if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
@@ -31,42 +26,38 @@ std::string HomeFolder() {
     return "";
 }
 
-// The value of XDG_DOCUMENTS_DIR in user-dirs.dirs: a quoted path, "$HOME" expanded.
-std::string DocumentsFromUserDirs(const std::string& home) {
-    std::string config;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-        config = xdg;
-    } else if (!home.empty()) {
-        config = home + "/.config";
-    } else {
-        return "";
+// SDL_VIDEODRIVER (a comma-separated list) names the driver.
+bool DriverRequested(const char* driver) {
+    const char* hint = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (hint == nullptr || driver == nullptr) {
+        return false;
     }
-    std::ifstream file(config + "/user-dirs.dirs");
-    const std::string key = "XDG_DOCUMENTS_DIR=";
-    std::string line;
-    while (std::getline(file, line)) {
-        size_t start = line.find_first_not_of(" \t");
-        if (start == std::string::npos || line.compare(start, key.size(), key) != 0) {
-            continue;
+    const std::string requested = hint;
+    size_t start = 0;
+    while (start <= requested.size()) {
+        const size_t end = std::min(requested.find(',', start), requested.size());
+        if (SDL_strcasecmp(requested.substr(start, end - start).c_str(), driver) == 0) {
+            return true;
         }
-        std::string value = line.substr(start + key.size());
-        size_t open = value.find('"');
-        size_t close = value.rfind('"');
-        if (open == std::string::npos || close == open) {
-            continue;
-        }
-        value = value.substr(open + 1, close - open - 1);
-        if (value.compare(0, 5, "$HOME") == 0) {
-            value = home + value.substr(5);
-        }
-        if (!value.empty() && value[0] == '/') {
-            return value;
-        }
+        start = end + 1;
     }
-    return "";
+    return false;
 }
 
 }  // namespace
+
+std::string DisplayProblem() {
+    if (!EnsureVideo()) {
+        return std::string("no display could be opened (") + SDL_GetError() + ")";
+    }
+    // Without a display SDL falls back to a driver that shows nothing. Tests and tools ask for
+    // one by name; a player would be left with a game running unseen.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (IsHeadlessDriver(driver) && !DriverRequested(driver)) {
+        return "no display to show the window on (DISPLAY and WAYLAND_DISPLAY name none)";
+    }
+    return "";
+}
 
 void DesktopSize(int& width, int& height) {
     width = 0;
@@ -102,27 +93,20 @@ std::vector<DisplayMode> DisplayModes() {
 
 void ShowMessageBox(const std::string& caption, const std::string& text) {
     // Headless drivers have no screen to show a box on, and a box nobody sees would block.
-    const char* driver = EnsureVideo() ? SDL_GetCurrentVideoDriver() : nullptr;
-    bool headless = driver == nullptr || SDL_strcmp(driver, "offscreen") == 0 ||
-                    SDL_strcmp(driver, "dummy") == 0;
+    const bool headless = !EnsureVideo() || IsHeadlessDriver(SDL_GetCurrentVideoDriver());
     if (headless || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(),
                                              text.c_str(), GameWindow()) != 0) {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }
 }
 
-std::string DocumentsFolder() {
-    if (const char* env = std::getenv("XDG_DOCUMENTS_DIR"); env != nullptr && IsFolder(env)) {
-        return env;
+std::string DataHome() {
+    // XDG base directories: a relative path is invalid and is ignored.
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && xdg[0] == '/') {
+        return xdg;
     }
-    std::string home = HomeFolder();
-    if (std::string documents = DocumentsFromUserDirs(home); IsFolder(documents)) {
-        return documents;
-    }
-    if (IsFolder(home + "/Documents")) {
-        return home + "/Documents";
-    }
-    return home;
+    const std::string home = HomeFolder();
+    return home.empty() ? "" : home + "/.local/share";
 }
 
 void OpenWithShell(const std::string& path) {

@@ -1,4 +1,4 @@
-// The one table from SDL key codes to the Windows virtual-key codes the input state uses.
+// The one table between SDL key codes and the Windows virtual-key codes the input state uses.
 #include "engine/platform/key_map.h"
 
 #include <SDL_keycode.h>
@@ -14,6 +14,7 @@ struct KeyPair {
     int vk;
 };
 
+// Where two SDL keys give one virtual key, the first one listed is the way back.
 constexpr KeyPair kKeys[] = {
     {SDLK_RETURN, VK_RETURN},
     {SDLK_KP_ENTER, VK_RETURN},
@@ -78,6 +79,27 @@ int VirtualKeyFromSdlKeycode(int32_t sdl_keycode) {
     for (const KeyPair& key : kKeys) {
         if (key.sdl == sdl_keycode) {
             return key.vk;
+        }
+    }
+    return 0;
+}
+
+int32_t SdlKeycodeFromVirtualKey(int virtual_key) {
+    if (virtual_key >= 'A' && virtual_key <= 'Z') {
+        return SDLK_a + (virtual_key - 'A');
+    }
+    if (virtual_key >= '0' && virtual_key <= '9') {
+        return SDLK_0 + (virtual_key - '0');
+    }
+    if (virtual_key >= VK_F1 && virtual_key < VK_F1 + 12) {
+        return kFunctionKeys[virtual_key - VK_F1];
+    }
+    if (virtual_key >= VK_NUMPAD0 && virtual_key < VK_NUMPAD0 + 10) {
+        return kKeypadDigits[virtual_key - VK_NUMPAD0];
+    }
+    for (const KeyPair& key : kKeys) {
+        if (key.vk == virtual_key) {
+            return key.sdl;
         }
     }
     return 0;

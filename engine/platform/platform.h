@@ -38,14 +38,18 @@ struct DisplayMode {
     int refresh_hz = 0;
 };
 
+// Why no window can be shown, for the player; empty when there is a display, or a headless
+// driver that SDL_VIDEODRIVER asks for by name. Starts the video subsystem when needed.
+std::string DisplayProblem();
 // Size of the primary display in pixels; starts the video subsystem when needed.
 void DesktopSize(int& width, int& height);
 // The modes of the primary display, or its desktop mode when it lists none.
 std::vector<DisplayMode> DisplayModes();
 // A modal message box with one OK button; works before and after the window exists.
 void ShowMessageBox(const std::string& caption, const std::string& text);
-// The XDG Documents folder, the home folder when there is none, empty when neither is known.
-std::string DocumentsFolder();
+// Where Linux keeps a user's program data: $XDG_DATA_HOME when it is an absolute path, else
+// ~/.local/share; empty when no home folder is known.
+std::string DataHome();
 // Opens a file with the desktop's associated program (xdg-open), without waiting.
 void OpenWithShell(const std::string& path);
 
@@ -64,6 +68,8 @@ class EventSink {
     virtual void OnText(const char16_t* units, int count) = 0;
     // active false: the window was deactivated or lost focus; true: activated or focused.
     virtual void OnActivate(bool active) = 0;
+    // The window's picture was lost (uncovered, restored) and has to be drawn again.
+    virtual void OnExpose() = 0;
     virtual void OnCloseRequest() = 0;
 };
 
@@ -84,5 +90,23 @@ void ShowSystemCursor(bool show);
 int PumpEvents(EventSink& sink);
 // Blocks until an event is pending or timeout_ms passes; true when an event is pending.
 bool WaitForEvent(int timeout_ms);
+
+// --- Synthetic input for tests, tools and benchmarks: events put into the window's queue, which
+// the next PumpEvents delivers as if a player had made them. Positions are client pixels and
+// keys Windows virtual-key codes, as EventSink receives them. Each returns false when the event
+// cannot be queued: no video subsystem, a virtual key no SDL key gives, or text longer than
+// kMaxPushedText bytes.
+
+constexpr int kMaxPushedText = 31;
+
+bool PushMouseMove(int client_x, int client_y);
+// double_click marks the second press of a double click.
+bool PushMouseButton(MouseButton button, bool down, bool double_click);
+bool PushKey(int virtual_key, bool down);
+bool PushText(const std::string& utf8);
+bool PushActivate(bool active);
+bool PushExpose();
+// The window's close button.
+bool PushCloseRequest();
 
 }  // namespace platform

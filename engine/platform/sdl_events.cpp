@@ -1,4 +1,5 @@
-// Delivering SDL events to the frame's EventSink: mouse, keys, typed text, activation, close.
+// Delivering SDL events to the frame's EventSink: mouse, keys, typed text, activation, exposure
+// and close.
 #include <SDL.h>
 
 #include "engine/platform/key_map.h"
@@ -34,6 +35,9 @@ void DeliverWindowEvent(const SDL_WindowEvent& e, EventSink& sink) {
         case SDL_WINDOWEVENT_FOCUS_LOST:
         case SDL_WINDOWEVENT_HIDDEN:
             sink.OnActivate(false);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            sink.OnExpose();
             break;
         case SDL_WINDOWEVENT_CLOSE:
             sink.OnCloseRequest();

@@ -23,6 +23,11 @@ bool EnsureVideo() {
     return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
 }
 
+bool IsHeadlessDriver(const char* driver) {
+    return driver == nullptr || SDL_strcasecmp(driver, "offscreen") == 0 ||
+           SDL_strcasecmp(driver, "dummy") == 0 || SDL_strcasecmp(driver, "evdev") == 0;
+}
+
 SDL_Window* GameWindow() {
     return g_window;
 }

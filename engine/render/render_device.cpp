@@ -128,6 +128,8 @@ int WRENDER::BeginFrame() {
     }
     if (gpu_ != nullptr) {
         DeleteReleasedTextures();
+    }
+    if (Drawing()) {
         gpu_->BeginTarget(platform::GpuTarget::kScene, clear_colour_);
     }
     frame_state_ = 1;
@@ -149,7 +151,7 @@ int WRENDER::BeginBackBuffer() {
     frame_state_ = 3;
     // Also without a device: the overlay starts in the mode the scene copy leaves behind.
     SetBlendMode(1);
-    if (gpu_ != nullptr) {
+    if (Drawing()) {
         gpu_->BeginTarget(platform::GpuTarget::kBackBuffer, clear_colour_);
         float w = float(bb_width_);
         float h = float(bb_height_);
@@ -171,7 +173,7 @@ int WRENDER::Present() {
     if (frame_state_ != 3) {
         return -1;
     }
-    if (gpu_ != nullptr) {
+    if (Drawing()) {
         gpu_->Present();
     }
     frame_state_ = 0;

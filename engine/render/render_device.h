@@ -158,6 +158,11 @@ class WRENDER {
     // or no open back buffer.
     bool ReadBackBuffer(std::vector<uint32_t>& argb, int& width, int& height);
 
+    // Frames nobody sees: while on, frames still go through their states and their draws are
+    // still recorded on request, but nothing reaches the GPU. A headless tool fast-forwards
+    // this way to the one frame it shows.
+    void SetFramesUnseen(bool unseen) { frames_unseen_ = unseen; }
+
     // --- The draw recorder. On with no device; tests may turn it on with one.
 
     void SetRecording(bool on) { recording_ = on; }
@@ -169,7 +174,9 @@ class WRENDER {
 
   private:
     void Record(const WRECORDED_DRAW& draw);
-    bool CanDraw() const { return gpu_ != nullptr && (frame_state_ == 1 || frame_state_ == 3); }
+    // A device that draws the frames: there is one and they are seen.
+    bool Drawing() const { return gpu_ != nullptr && !frames_unseen_; }
+    bool CanDraw() const { return Drawing() && (frame_state_ == 1 || frame_state_ == 3); }
     void ApplyTransforms();
     // Uploads changed texels (on the drawing thread, which owns the GL context) and binds.
     void BindTexture(WTEXTURE* t);
@@ -200,6 +207,7 @@ class WRENDER {
     bool smooth_ = false;  // nearest filtering until the game asks for smooth
     WCAMERA camera_;
     bool recording_ = false;
+    bool frames_unseen_ = false;
     std::vector<WRECORDED_DRAW> recorded_;
     std::mutex released_lock_;
     std::vector<unsigned int> released_handles_;

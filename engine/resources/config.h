@@ -7,8 +7,8 @@
 // (product and company empty, color_splash 0xFF000000), so code that runs without the tables
 // still sees the shipped look. Colours are ARGB 0xAARRGGBB stored in an int.
 struct CONFIG {
-    const char* product = "";  // window title and the last folder of the per-user data folder
-    const char* company = "";  // the company folder of the per-user data folder
+    const char* product = "";            // window title; names the per-user data folder
+    const char* company = "";            // the publisher's name; it names no folder
     uint32_t color_splash = 0xFF000000;  // background of the splash logos
     bool trofei_enable = true;
     int white_splain_extra = 70;            // pixels added to both sides of the board's white plain

@@ -199,8 +199,8 @@ int WFILE_SYSTEM::ReadStream(const std::string& path, void* buffer, size_t size)
     return 0;
 }
 
-std::string WFILE_SYSTEM::DocumentsFolder() {
-    return platform::DocumentsFolder();
+std::string WFILE_SYSTEM::DataHome() {
+    return platform::DataHome();
 }
 
 void WFILE_SYSTEM::OpenWithShell(const std::string& path) {

@@ -37,8 +37,8 @@ class WFILE_SYSTEM {
     // 0 on success, 1 when the file cannot be opened.
     static int WriteStream(const std::string& path, const void* data, size_t size);
     static int ReadStream(const std::string& path, void* buffer, size_t size);
-    // The user's Documents folder (XDG), or empty when it cannot be told.
-    static std::string DocumentsFolder();
+    // Where the user's program data lives (XDG data home), or empty when it cannot be told.
+    static std::string DataHome();
     static void OpenWithShell(const std::string& path);
     static void DesktopSize(int& width, int& height);
     // Never enabled: writes nothing.

@@ -1,6 +1,7 @@
 // GameMain: start-up in its fixed order, and the messages for a start-up that cannot go on.
 #include "game/app/entry.h"
 
+#include <cstdio>
 #include <string>
 
 #include "engine/frame/editions.h"
@@ -52,6 +53,11 @@ int GameStart() {
     frame.random.Seed(static_cast<float>(frame.timer.start));
 
     switch (frame.Init(g_config.company, g_config.product)) {
+        case WUN::ST_GAME::kNoDisplay:
+            // Nothing could show a message box: the terminal is the only place left to say it.
+            std::fprintf(stderr, "Puzzle Desk cannot start: %s\n",
+                         frame.GetDisplayProblem().c_str());
+            return -1;
         case -1:
             g_show_message_box("", g_texts.error_play_url ? g_texts.error_play_url : "");
             return -1;

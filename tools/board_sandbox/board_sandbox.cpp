@@ -6,10 +6,7 @@
 #include <vector>
 
 #include "engine/frame/game.h"
-#include "engine/frame/window_events.h"
-#include "engine/platform/platform.h"
 #include "engine/platform/png_writer.h"
-#include "engine/platform/virtual_keys.h"
 #include "engine/resources/file_system.h"
 #include "engine/ui/particles.h"
 #include "engine/ui/shared_items.h"
@@ -19,6 +16,7 @@
 #include "tools/board_sandbox/game_data.h"
 #include "tools/board_sandbox/sandbox_options.h"
 #include "tools/board_sandbox/solve_script.h"
+#include "tools/devkit/input_driver.h"
 #include "tools/devkit/test_picture.h"
 
 namespace {
@@ -26,7 +24,9 @@ namespace {
 constexpr float kFixedStep = 1.0f / 60.0f;  // seconds per frame of a headless run
 
 GAME::PUZZLE_PIECES_SYSTEM* g_board = nullptr;
-SOLVE_SCRIPT* g_solver = nullptr;
+SOLVE_SCRIPT* g_solver = nullptr;  // in the window: its input arrives in the next iteration
+std::string g_screenshot;          // the next drawn frame is written here, then it is cleared
+bool g_screenshot_written = false;
 
 int UpdateFrame() {
     if (g_solver != nullptr)
@@ -51,6 +51,15 @@ void DrawScene() {
 }
 void DrawOverlay() {
     g_board->DrawOverlay();
+    if (g_screenshot.empty())
+        return;
+    WRENDER& render = WUN::ST_GAME::GetInstance()->render;
+    std::vector<uint32_t> argb;
+    int w = 0;
+    int h = 0;
+    g_screenshot_written =
+        render.ReadBackBuffer(argb, w, h) && platform::WritePng(g_screenshot, argb.data(), w, h);
+    g_screenshot.clear();
 }
 
 // The loaded picture's shorter side over its longer side.
@@ -70,34 +79,23 @@ bool PackHolds(const std::string& pack, const std::string& member) {
     return found;
 }
 
-// Runs `frames` fixed steps headless and writes the last one as PNG.
-int RunHeadless(const SANDBOX_OPTIONS& options) {
+// Runs `frames` + 1 fixed steps headless, each one drawn (the groups realign while drawing) but
+// only the last one on the GPU, and writes that one as PNG. A solve script queues its input
+// before each step.
+int RunHeadless(const SANDBOX_OPTIONS& options, SOLVE_SCRIPT* solver) {
     WUN::ST_GAME& game = *WUN::ST_GAME::GetInstance();
-    WINDOW_EVENTS events(game);
     for (int frame = 0; frame <= options.frames; ++frame) {
-        platform::PumpEvents(events);
-        game.timer.delta = kFixedStep;
-        UpdateFrame();
-        game.input.EndFrame();
-        if (frame < options.frames) {
-            // Not shown, but drawn for its side effects (the groups realign while drawing).
-            DrawScene();
-            continue;
-        }
-        game.render.BeginFrame();
-        DrawScene();
-        game.render.EndScene();
-        game.render.BeginBackBuffer();
-        DrawOverlay();
-        std::vector<uint32_t> argb;
-        int w = 0;
-        int h = 0;
-        const bool read = game.render.ReadBackBuffer(argb, w, h);
-        game.render.Present();
-        if (!read || !platform::WritePng(options.screenshot, argb.data(), w, h)) {
-            std::fprintf(stderr, "board_sandbox: cannot write %s\n", options.screenshot.c_str());
-            return 1;
-        }
+        if (solver != nullptr)
+            solver->Step();
+        const bool last = frame == options.frames;
+        game.render.SetFramesUnseen(!last);
+        if (last)
+            g_screenshot = options.screenshot;
+        game.Step(kFixedStep, true);
+    }
+    if (!g_screenshot_written) {
+        std::fprintf(stderr, "board_sandbox: cannot write %s\n", options.screenshot.c_str());
+        return 1;
     }
     std::printf("board_sandbox: frame %d written to %s (%d of %d units left)\n", options.frames,
                 options.screenshot.c_str(), g_board->counters.regF, g_board->StackSize());
@@ -163,17 +161,18 @@ int main(int argc, char** argv) {
     board->SetAspect(options.aspect > 0.0f ? options.aspect : PictureAspect(*board->picture));
     board->SetState(GAME::kStateBuild);
     g_board = board.get();
+    INPUT_DRIVER driver(game, kFixedStep);
     std::unique_ptr<SOLVE_SCRIPT> solver;
     if (options.solve) {
-        solver = std::make_unique<SOLVE_SCRIPT>(*board, game.input);
-        g_solver = solver.get();
+        solver = std::make_unique<SOLVE_SCRIPT>(*board, driver);
     }
 
-    if (!options.screenshot.empty()) {
-        return RunHeadless(options);
-    }
     game.SetUpdateCallback(UpdateFrame);
     game.SetSceneCallback(DrawScene);
     game.SetOverlayCallback(DrawOverlay);
+    if (!options.screenshot.empty()) {
+        return RunHeadless(options, solver.get());
+    }
+    g_solver = solver.get();
     return game.Run();
 }

@@ -1,16 +1,16 @@
-// SOLVE_SCRIPT: plays a dealt board to the end through synthetic mouse input, turning each
-// piece upright with right clicks and dragging it onto its home cell, in grid order.
+// SOLVE_SCRIPT: plays a dealt board to the end through the input driver, turning each piece
+// upright with right clicks and dragging it onto its home cell, in grid order.
 #include "tools/board_sandbox/solve_script.h"
 
 #include <cmath>
 
-#include "engine/frame/input.h"
 #include "game/board/pieces_system.h"
+#include "tools/devkit/input_driver.h"
 
 using GAME::PUZZLE_PIECE;
 
-SOLVE_SCRIPT::SOLVE_SCRIPT(GAME::PUZZLE_PIECES_SYSTEM& board, WINPUT& input)
-    : board_(board), input_(input) {}
+SOLVE_SCRIPT::SOLVE_SCRIPT(GAME::PUZZLE_PIECES_SYSTEM& board, INPUT_DRIVER& driver)
+    : board_(board), driver_(driver) {}
 
 bool SOLVE_SCRIPT::AtHome(const PUZZLE_PIECE& piece) const {
     const GAME::FLOAT_POINT home = board_.HomeOf(piece);
@@ -79,10 +79,10 @@ void SOLVE_SCRIPT::Step() {
                 break;
             }
             skipped_ = 0;
-            input_.SetPosition(x, y);
+            driver_.MoveTo(x, y);
             frames_ = 0;
             if (piece.trt != 0) {
-                input_.SetButton(WINPUT::kRight, true);
+                driver_.Press(WINPUT::kRight);
                 phase_ = kTurnRelease;
                 break;
             }
@@ -91,24 +91,24 @@ void SOLVE_SCRIPT::Step() {
             from_y_ = y;
             to_x_ = static_cast<int>(home.x) + (x - static_cast<int>(piece.X()));
             to_y_ = static_cast<int>(home.y) + (y - static_cast<int>(piece.Y()));
-            input_.SetButton(WINPUT::kLeft, true);
+            driver_.Press(WINPUT::kLeft);
             phase_ = kMove;
             break;
         }
         case kTurnRelease:
             if (frames_ == 1)
-                input_.SetButton(WINPUT::kRight, false);
+                driver_.Release(WINPUT::kRight);
             if (frames_ > 12)
                 phase_ = kChoose;
             break;
         case kMove:
-            input_.SetPosition(from_x_ + (to_x_ - from_x_) * frames_ / kMoveFrames,
-                               from_y_ + (to_y_ - from_y_) * frames_ / kMoveFrames);
+            driver_.MoveTo(from_x_ + (to_x_ - from_x_) * frames_ / kMoveFrames,
+                           from_y_ + (to_y_ - from_y_) * frames_ / kMoveFrames);
             if (frames_ >= kMoveFrames)
                 phase_ = kRelease;
             break;
         case kRelease:
-            input_.SetButton(WINPUT::kLeft, false);
+            driver_.Release(WINPUT::kLeft);
             frames_ = 0;
             phase_ = kRest;
             break;

@@ -1,17 +1,17 @@
-// SOLVE_SCRIPT: plays a dealt board to the end through synthetic mouse input, turning each
-// piece upright with right clicks and dragging it onto its home cell, in grid order.
+// SOLVE_SCRIPT: plays a dealt board to the end through the input driver, turning each piece
+// upright with right clicks and dragging it onto its home cell, in grid order.
 #pragma once
 
 namespace GAME {
 class PUZZLE_PIECES_SYSTEM;
 class PUZZLE_PIECE;
 }  // namespace GAME
-class WINPUT;
+class INPUT_DRIVER;
 
 class SOLVE_SCRIPT {
   public:
-    SOLVE_SCRIPT(GAME::PUZZLE_PIECES_SYSTEM& board, WINPUT& input);
-    // Feeds this frame's input; call once per frame before the board's update.
+    SOLVE_SCRIPT(GAME::PUZZLE_PIECES_SYSTEM& board, INPUT_DRIVER& driver);
+    // Queues this frame's input; call once per frame. The game takes it at the next step.
     void Step();
     bool Finished() const { return phase_ == kDone; }
 
@@ -25,7 +25,7 @@ class SOLVE_SCRIPT {
     bool GrabPoint(const GAME::PUZZLE_PIECE& piece, int& x, int& y) const;
 
     GAME::PUZZLE_PIECES_SYSTEM& board_;
-    WINPUT& input_;
+    INPUT_DRIVER& driver_;
     PHASE phase_ = kSettle;
     int frames_ = 0;
     int index_ = 0;    // grid index of the piece being placed

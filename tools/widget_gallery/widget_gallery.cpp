@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +33,7 @@
 #include "engine/ui/trophy_item.h"
 #include "game/app/game_loader.h"
 #include "game/shell/catalogue_reader.h"
+#include "tools/devkit/input_driver.h"
 #include "tools/widget_gallery/gallery_images.h"
 
 namespace {
@@ -70,34 +72,54 @@ void Label(int x, int y, const char* text) {
     font->DrawText(x, y, text);
 }
 
-// Runs updates of frame length with the mouse at (x, y), as the main loop would.
-void Rest(WST::ST& item, int frames, int x, int y) {
-    WUN::ST_GAME* game = Game();
-    game->input.SetPosition(x, y);
-    for (int i = 0; i < frames; ++i) {
-        game->timer.delta = kFrameSeconds;
-        item.Update(0, 0.0f);
-        game->input.EndFrame();
-    }
+// What the frame's callbacks do at the moment: the gallery changes them between its steps.
+std::function<void()> g_update = [] {};
+std::function<void()> g_scene = [] {};
+std::function<void()> g_overlay = [] {};
+
+void InstallCallbacks() {
+    Game()->SetUpdateCallback([] {
+        g_update();
+        return 0;
+    });
+    Game()->SetSceneCallback([] { g_scene(); });
+    Game()->SetOverlayCallback([] { g_overlay(); });
 }
 
-// One frame: the scene drawn by draw_scene, then the cursor on the back buffer, written as PNG.
-template <class DRAW>
-bool Capture(const std::string& path, WMOUSEB& cursor, DRAW draw_scene) {
-    WRENDER& render = Game()->render;
-    if (render.BeginFrame() != 0) {
-        return false;
-    }
-    draw_scene();
-    render.EndScene();
-    render.BeginBackBuffer();
-    cursor.Draw(0);
-    std::vector<uint32_t> pixels;
-    int width = 0;
-    int height = 0;
-    const bool read = render.ReadBackBuffer(pixels, width, height);
-    render.Present();
-    return read && platform::WritePng(path, pixels.data(), width, height);
+INPUT_DRIVER& Driver() {
+    static INPUT_DRIVER driver(*Game(), kFrameSeconds);
+    return driver;
+}
+
+// Runs `frames` steps of the frame with update as the game's update.
+void RunFrames(int frames, std::function<void()> update) {
+    g_update = std::move(update);
+    Driver().Steps(frames);
+    g_update = [] {};
+}
+
+// Steps of frame length with the mouse at (x, y) and the item as the game.
+void Rest(WST::ST& item, int frames, int x, int y) {
+    Driver().MoveTo(x, y);
+    RunFrames(frames, [&item] { item.Update(0, 0.0f); });
+}
+
+// One drawn frame: the scene drawn by draw_scene, then the cursor on the back buffer, written
+// as PNG.
+bool Capture(const std::string& path, WMOUSEB& cursor, std::function<void()> draw_scene) {
+    bool written = false;
+    g_scene = std::move(draw_scene);
+    g_overlay = [&] {
+        cursor.Draw(0);
+        std::vector<uint32_t> pixels;
+        int width = 0;
+        int height = 0;
+        written = Game()->render.ReadBackBuffer(pixels, width, height) &&
+                  platform::WritePng(path, pixels.data(), width, height);
+    };
+    Driver().Steps(1, true);
+    g_scene = g_overlay = [] {};
+    return written;
 }
 
 // The widgets of the main sheet, placed in four bands.
@@ -165,11 +187,8 @@ struct SHEET {
         trophy->SetPosition(880, 640);
         trophy->hint_text = "Sage";
         trophy->hint_font = g_fonts[1];
-        Game()->input.SetPosition(880, 640);
-        for (int frame = 0; frame < 30; ++frame) {
-            Game()->timer.delta = kFrameSeconds;
-            trophy->UpdateHover();
-        }
+        Driver().MoveTo(880, 640);
+        RunFrames(30, [this] { trophy->UpdateHover(); });
 
         for (int type = 0; type < 4; ++type) {
             presets[type] = std::make_unique<WUN::PARTIC>("dot.png", 0, 400);
@@ -189,16 +208,16 @@ struct SHEET {
         disc->SetType(1);
         disc->SetCircle(700, 660, 40);
         disc->Start();
-        for (int frame = 0; frame < 120; ++frame) {
-            Game()->timer.delta = kFrameSeconds;
-            if (frame == 90) {
+        int frame = 0;
+        RunFrames(120, [this, &frame] {
+            if (frame++ == 90) {
                 presets[2]->Emit(40);  // preset 2 has no rate of its own: a burst
             }
             for (auto& emitter : presets) {
                 emitter->Update(0, 0.0f);
             }
             disc->Update(0, 0.0f);
-        }
+        });
     }
 
     void Draw() {
@@ -356,6 +375,7 @@ int main(int argc, char** argv) {
     }
     game->SetVideoMode(kWidth, kHeight, false);
     game->SetClearColor(0xFFDDE4EE);
+    InstallCallbacks();
 
     const std::filesystem::path images =
         std::filesystem::temp_directory_path() / ("widget_gallery_" + std::to_string(getpid()));

@@ -1,5 +1,5 @@
-// The real puzzle-desk program on the offscreen driver: it starts, writes "game.xml" into the
-// per-user folder and ends cleanly when asked to terminate.
+// The real puzzle-desk program: on the offscreen driver it starts, writes "game.xml" into the
+// per-user folder and ends cleanly when asked to terminate; with no display it says so and ends.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -29,17 +30,31 @@ class ExecutableTest : public ScratchHome {
         }
     }
 
-    // Starts the program in its game folder with the scratch HOME and no display.
-    void Start(const std::string& game_dir) {
-        std::vector<std::string> env = {"HOME=" + home_.Root(), "XDG_DOCUMENTS_DIR=" + documents_,
-                                        "SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy"};
+    // Starts the program in its game folder with the scratch HOME on the offscreen driver, then
+    // applies `changes` to its environment: "NAME=value" sets a variable, "NAME" removes it.
+    // Standard output and error go to stdout.txt and stderr.txt in the scratch HOME.
+    void Start(const std::string& game_dir, const std::vector<std::string>& changes = {}) {
+        std::map<std::string, std::string> vars;
         for (char** e = environ; *e; ++e) {
             const std::string entry = *e;
-            const std::string name = entry.substr(0, entry.find('='));
-            if (name != "HOME" && name != "XDG_DOCUMENTS_DIR" && name != "SDL_VIDEODRIVER" &&
-                name != "SDL_AUDIODRIVER") {
-                env.push_back(entry);
+            const size_t equals = entry.find('=');
+            vars[entry.substr(0, equals)] = entry.substr(equals + 1);
+        }
+        vars["HOME"] = home_.Root();
+        vars["XDG_DATA_HOME"] = data_home_;
+        vars["SDL_VIDEODRIVER"] = "offscreen";
+        vars["SDL_AUDIODRIVER"] = "dummy";
+        for (const std::string& change : changes) {
+            const size_t equals = change.find('=');
+            if (equals == std::string::npos) {
+                vars.erase(change);
+            } else {
+                vars[change.substr(0, equals)] = change.substr(equals + 1);
             }
+        }
+        std::vector<std::string> env;
+        for (const auto& [name, value] : vars) {
+            env.push_back(name + "=" + value);
         }
         std::vector<char*> envp;
         for (std::string& entry : env) {
@@ -48,10 +63,12 @@ class ExecutableTest : public ScratchHome {
         envp.push_back(nullptr);
         const std::string program = game_dir + "/puzzle-desk";
         const std::string output = home_.Path("stdout.txt");
+        const std::string errors = home_.Path("stderr.txt");
         pid_ = ::fork();
         ASSERT_GE(pid_, 0);
         if (pid_ == 0) {
-            if (::chdir(game_dir.c_str()) != 0 || !std::freopen(output.c_str(), "w", stdout)) {
+            if (::chdir(game_dir.c_str()) != 0 || !std::freopen(output.c_str(), "w", stdout) ||
+                !std::freopen(errors.c_str(), "w", stderr)) {
                 ::_exit(126);
             }
             char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
@@ -90,17 +107,28 @@ class ExecutableTest : public ScratchHome {
         return false;
     }
 
+    // The folder of the built game, or empty (with a failure) when it is not there.
+    static std::string GameDir() {
+        const char* game_dir = std::getenv("PD_GAME_DIR");
+        if (game_dir == nullptr) {
+            ADD_FAILURE() << "PD_GAME_DIR names the folder of the built game";
+            return "";
+        }
+        if (::access((std::string(game_dir) + "/puzzle-desk").c_str(), X_OK) != 0) {
+            ADD_FAILURE() << "build the puzzle-desk target first";
+            return "";
+        }
+        return game_dir;
+    }
+
     pid_t pid_ = -1;
 };
 
 TEST_F(ExecutableTest, StartsWritesGameXmlAndEndsWhenTerminated) {
-    const char* game_dir = std::getenv("PD_GAME_DIR");
-    ASSERT_NE(game_dir, nullptr) << "PD_GAME_DIR names the folder of the built game";
-    ASSERT_EQ(::access((std::string(game_dir) + "/puzzle-desk").c_str(), X_OK), 0)
-        << "build the puzzle-desk target first";
-
+    const std::string game_dir = GameDir();
+    ASSERT_FALSE(game_dir.empty());
     Start(game_dir);
-    const std::string game_xml = "Documents/Puzzle Desk/Puzzle Desk/game.xml";
+    const std::string game_xml = ".local/share/puzzle-desk/game.xml";
     ASSERT_TRUE(WaitForFile(home_.Path(game_xml), milliseconds(60000)));
     ASSERT_GT(pid_, 0) << "the program ended on its own";
     // Let it reach the main loop; the outcome does not depend on how far it got.
@@ -114,7 +142,25 @@ TEST_F(ExecutableTest, StartsWritesGameXmlAndEndsWhenTerminated) {
     EXPECT_EQ(xml.rfind("\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<Config>\n<Main resX=\"", 0), 0u)
         << xml;
     EXPECT_NE(xml.find("FullScreen=\"true\""), std::string::npos) << xml;
-    EXPECT_EQ(home_.Read("stdout.txt"), "Execution dir is " + std::string(game_dir) + "\n");
+    EXPECT_EQ(home_.Read("stdout.txt"), "Execution dir is " + game_dir + "\n");
+}
+
+TEST_F(ExecutableTest, WithNoDisplayItSaysSoAndEnds) {
+    const std::string game_dir = GameDir();
+    ASSERT_FALSE(game_dir.empty());
+    const std::vector<std::vector<std::string>> environments = {
+        {"SDL_VIDEODRIVER=nonesuch"},                       // a driver that cannot start
+        {"SDL_VIDEODRIVER", "DISPLAY", "WAYLAND_DISPLAY"},  // the default driver, no display
+    };
+    for (const std::vector<std::string>& changes : environments) {
+        Start(game_dir, changes);
+        const int status = WaitForExit(milliseconds(30000));
+        EXPECT_NE(status, -1) << changes[0] << ": still running";
+        EXPECT_NE(status, 0) << changes[0];
+        EXPECT_NE(home_.Read("stderr.txt").find("Puzzle Desk cannot start: "), std::string::npos)
+            << changes[0] << ": " << home_.Read("stderr.txt");
+        EXPECT_EQ(::access(data_home_.c_str(), F_OK), -1) << "nothing written";
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/frame/item_root.h"
+#include "engine/platform/platform.h"
 #include "engine/platform/virtual_keys.h"
 #include "engine/resources/file_system.h"
 #include "engine/text/strings.h"
@@ -22,13 +23,17 @@ int g_overlay_calls = 0;
 int g_update_calls = 0;
 int g_activate_calls = 0;
 int g_deactivate_calls = 0;
+float g_scene_frame_time = -1.0f;  // the frame time the last scene was drawn with
+int g_left_seen = 0;               // the left button's counter as the last update saw it
 void CountScene() {
     ++g_scene_calls;
+    g_scene_frame_time = WUN::ST_GAME::GetInstance()->GetFrameTime();
 }
 void CountOverlay() {
     ++g_overlay_calls;
 }
 int CountUpdate() {
+    g_left_seen = WUN::ST_GAME::GetInstance()->input.GetLeft();
     return ++g_update_calls, 0;
 }
 void CountActivate() {
@@ -70,6 +75,14 @@ class FrameTest : public ::testing::Test {
     }
 
     WUN::ST_GAME* game_ = nullptr;
+};
+
+class COUNTING_SCREEN : public WST::ST {
+  public:
+    int Update(int, float) override { return ++updates, 0; }
+    int Draw(int) override { return ++draws, 0; }
+    int updates = 0;
+    int draws = 0;
 };
 
 TEST_F(FrameTest, LongStepDrawsOneFramePerRenderUntilBelowOne) {
@@ -118,7 +131,7 @@ TEST_F(FrameTest, ShortStepsDrawOnlyWhenAFrameIsDue) {
     EXPECT_NEAR(game_->GetFrameTime(), 0.004f * expected, 1e-6);
 }
 
-TEST_F(FrameTest, UpdateTicksCallsTheGameThenAdvancesInput) {
+TEST_F(FrameTest, UpdateCallsTheGameThenAdvancesInput) {
     game_->input.SetButton(WINPUT::kLeft, true);
     game_->input.KeyDown('Q');
     game_->Update();
@@ -131,6 +144,58 @@ TEST_F(FrameTest, UpdateTicksCallsTheGameThenAdvancesInput) {
     game_->Update();
     EXPECT_EQ(game_->input.GetLeft(), 0);
     EXPECT_EQ(game_->input.GetKey('Q'), 0);
+}
+
+TEST_F(FrameTest, AStepTakesTheEventsThenUpdatesThenDrawsWhenAFrameIsDue) {
+    // A frame drawn on request uses up the frames due: the count starts from 0.
+    game_->Step(0.0f, true);
+    EXPECT_EQ(game_->GetFrameAccumulator(), 0.0f);
+    g_update_calls = g_scene_calls = g_overlay_calls = 0;
+
+    ASSERT_TRUE(platform::PushMouseButton(platform::MouseButton::kLeft, true, false));
+    game_->Step(0.001f);  // 0.09 frames: nothing to draw
+    EXPECT_EQ(g_update_calls, 1);
+    EXPECT_EQ(g_left_seen, 1) << "the press reached the update of the same step";
+    EXPECT_FLOAT_EQ(game_->GetFrameTime(), 0.001f);
+    EXPECT_EQ(g_scene_calls, 0);
+    game_->Step(0.001f, true);
+    EXPECT_EQ(g_update_calls, 2);
+    EXPECT_EQ(g_scene_calls, 1);
+    EXPECT_EQ(g_overlay_calls, 1);
+    EXPECT_FLOAT_EQ(g_scene_frame_time, 0.002f) << "the time since the previous drawn frame";
+    game_->Step(0.012f);  // 1.08 frames
+    EXPECT_EQ(g_scene_calls, 2);
+    EXPECT_NEAR(game_->GetFrameAccumulator(), 0.08f, 1e-5);
+    game_->input.ClearButtons();
+}
+
+TEST_F(FrameTest, StepsWhileLoadingDrawOnlyTheLoadingScreen) {
+    COUNTING_SCREEN screen;
+    game_->SetLoadingScreen(&screen);
+    game_->SetLoadingCounter(2);
+    game_->Step(0.1f, true);
+    game_->Step(0.1f, true);
+    game_->SetLoadingCounter(0);
+    game_->SetLoadingScreen(nullptr);
+    EXPECT_EQ(screen.draws, 2);
+    EXPECT_EQ(g_update_calls + g_scene_calls, 0);
+}
+
+TEST_F(FrameTest, APausedWindowIsDrawnAgainOnlyWhenExposed) {
+    game_->OnActivate(1);
+    game_->Step(0.1f, true);
+    EXPECT_EQ(g_update_calls + g_scene_calls, 0) << "paused";
+    ASSERT_TRUE(platform::PushExpose());
+    game_->Step(0.1f);
+    EXPECT_EQ(g_update_calls, 0);
+    EXPECT_EQ(g_scene_calls, 1);
+    EXPECT_EQ(g_overlay_calls, 1);
+    EXPECT_EQ(g_scene_frame_time, 0.0f) << "time stands still while paused";
+    game_->Step(0.1f);
+    EXPECT_EQ(g_scene_calls, 1) << "one picture per exposure";
+    game_->OnActivate(0);
+    game_->Step(0.1f);
+    EXPECT_EQ(g_update_calls, 1);
 }
 
 TEST_F(FrameTest, ActivationPausesAndResumes) {
@@ -156,14 +221,6 @@ TEST_F(FrameTest, ActivationPausesAndResumes) {
         EXPECT_EQ(g_activate_calls, c.activate_calls) << c.value;
     }
 }
-
-class COUNTING_SCREEN : public WST::ST {
-  public:
-    int Update(int, float) override { return ++updates, 0; }
-    int Draw(int) override { return ++draws, 0; }
-    int updates = 0;
-    int draws = 0;
-};
 
 TEST_F(FrameTest, LoadingFrameDrawsOnlyTheLoadingScreen) {
     COUNTING_SCREEN screen;
@@ -213,7 +270,7 @@ TEST_F(InitTest, MissingPlayLinkFileStopsBeforeAnythingIsTouched) {
     EXPECT_EQ(game->Init("Init Company", "Init Product"), -1);
     g_texts.error_play_url = saved;
     ASSERT_EQ(::chdir(working.c_str()), 0);
-    EXPECT_EQ(WFILE_SYSTEM::FileExists(documents_ + "/Init Company"), 0);
+    EXPECT_EQ(WFILE_SYSTEM::FileExists(data_home_), 0);
     EXPECT_EQ(game->GetWindowHandle(), nullptr);
 }
 
@@ -244,8 +301,12 @@ TEST_F(FrameTest, WindowEventsReachInputThroughTheLetterBox) {
     EXPECT_EQ(game_->input.GetRight(), 1);
     EXPECT_EQ(game_->input.GetMiddle(), 1);
     EXPECT_EQ(game_->input.GetKey(VK_ESCAPE), 1);
+    // Released before the game saw the presses: the releases show in the next iteration.
     events.OnKey(VK_ESCAPE, false);
     events.OnMouseButton(platform::MouseButton::kLeft, false, false);
+    EXPECT_EQ(game_->input.GetKey(VK_ESCAPE), 1);
+    EXPECT_EQ(game_->input.GetLeft(), 1);
+    game_->input.EndFrame();
     EXPECT_EQ(game_->input.GetKey(VK_ESCAPE), 0xFF);
     EXPECT_EQ(game_->input.GetLeft(), -1);
 
@@ -262,6 +323,19 @@ TEST_F(FrameTest, WindowEventsReachInputThroughTheLetterBox) {
     events.OnActivate(true);
     EXPECT_FALSE(game_->IsInactive());
     EXPECT_EQ(g_activate_calls, 1);
+}
+
+TEST_F(FrameTest, LosingFocusMinimisesOnlyAFullScreenWindow) {
+    for (const bool full_screen : {false, true}) {
+        game_->SetVideoMode(1024, 768, full_screen);
+        WINDOW_EVENTS events(*game_);
+        events.OnActivate(false);
+        EXPECT_EQ(game_->window.minimised, full_screen) << full_screen;
+        EXPECT_TRUE(game_->IsInactive()) << "the frame pauses either way";
+        events.OnActivate(true);
+        EXPECT_FALSE(game_->window.minimised);
+        EXPECT_FALSE(game_->IsInactive());
+    }
 }
 
 }  // namespace

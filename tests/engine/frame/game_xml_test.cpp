@@ -14,20 +14,37 @@ class GameXmlTest : public ScratchHome {
     void SetUp() override {
         ScratchHome::SetUp();
         game_ = WUN::ST_GAME::GetInstance();
-        game_->SetFolderNames("Test Company", "Test Product");
-        user_folder_ = documents_ + "/Test Company/Test Product/";
+        game_->SetFolderName("Test Product");
+        user_folder_ = data_home_ + "/test-product/";
     }
 
     // "game.xml" in the user folder, relative to the scratch HOME.
-    static constexpr const char* kGameXml = "Documents/Test Company/Test Product/game.xml";
+    static constexpr const char* kGameXml = ".local/share/test-product/game.xml";
 
     WUN::ST_GAME* game_ = nullptr;
     std::string user_folder_;
 };
 
-TEST_F(GameXmlTest, FoldersAreUnderDocuments) {
-    EXPECT_EQ(game_->CompanyFolder(), documents_ + "/Test Company/");
+TEST_F(GameXmlTest, TheUserFolderIsNamedForTheProductInTheDataHome) {
     EXPECT_EQ(game_->UserFolder(), user_folder_);
+    // A new account has no data home yet: saving makes it.
+    ASSERT_EQ(WFILE_SYSTEM::FileExists(data_home_), 0);
+    ASSERT_TRUE(game_->SaveGameXml(1024, 768, true, false));
+    EXPECT_EQ(WFILE_SYSTEM::FileExists(user_folder_), 2);
+    struct Case {
+        const char* product;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"Puzzle Desk", "puzzle-desk"},
+        {"  Jigsaw: Deluxe 2! ", "jigsaw-deluxe-2"},
+        {"Caf\u00e9 Puzzles", "caf\u00e9-puzzles"},
+        {"../..", "game"},
+        {"", "game"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WUN::ST_GAME::FolderNameFor(c.product), c.folder) << c.product;
+    }
 }
 
 TEST_F(GameXmlTest, SaveWritesByteOrderMarkDeclarationAndOneElementPerLine) {

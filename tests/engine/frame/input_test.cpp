@@ -46,10 +46,17 @@ struct CounterCase {
 
 TEST(WInput, ButtonCounters) {
     const CounterCase cases[] = {
-        {"press and release in one iteration", {"DU", "", ""}, {-1, 0, 0}},
+        {"a tap in one iteration: the press, then the release", {"DU", "", ""}, {1, -1, 0}},
         {"press, hold, release", {"D", "", "", "U", ""}, {1, 2, 3, -1, 0}},
         {"release while up changes nothing", {"U", ""}, {0, 0}},
         {"a second press while held adds one", {"D", "D", ""}, {1, 3, 4}},
+        {"a release and a press in one iteration", {"D", "UD", "", ""}, {1, -1, 1, 2}},
+        {"a tap while the last release waits", {"DU", "DU", "", "", ""}, {1, -1, 1, -1, 0}},
+        {"two taps in one iteration", {"DUDU", "", "", "", ""}, {1, -1, 1, -1, 0}},
+        {"a repeat behind a waiting edge", {"DUUDD", "", "", ""}, {1, -1, 1, 2}},
+        {"five taps: the last one does not fit behind the first",
+         {"DUDUDUDUDU", "", "", "", "", "", "", "", ""},
+         {1, -1, 1, -1, 1, -1, 1, -1, 0}},
     };
     for (const CounterCase& c : cases) {
         EXPECT_EQ(RunButton(c.iterations), c.seen) << c.name;
@@ -68,10 +75,11 @@ TEST(WInput, HeldButtonWrapsFrom128To3) {
 
 TEST(WInput, KeyCounters) {
     const CounterCase cases[] = {
-        {"press and release in one iteration", {"DU", "", ""}, {0xFF, 0, 0}},
+        {"a tap in one iteration: the press, then the release", {"DU", "", ""}, {1, 0xFF, 0}},
         {"press, hold, release", {"D", "", "U", ""}, {1, 2, 0xFF, 0}},
-        {"a press after a release in one iteration counts as held", {"D", "UD", ""}, {1, 2, 3}},
+        {"a release and a press in one iteration", {"D", "UD", "", ""}, {1, 0xFF, 1, 2}},
         {"auto-repeat keeps counting", {"D", "D", "D"}, {1, 3, 5}},
+        {"auto-repeat behind a waiting release", {"DUDD", "", ""}, {1, 0xFF, 1}},
     };
     for (const CounterCase& c : cases) {
         EXPECT_EQ(RunKey('A', c.iterations), c.seen) << c.name;
@@ -152,15 +160,18 @@ TEST(WInput, MotionAndDoubleClickLastOneIteration) {
     EXPECT_EQ(y, 18);
 }
 
-TEST(WInput, ClearButtonsResetsAllThree) {
+TEST(WInput, ClearButtonsResetsAllThreeWithTheirWaitingEdges) {
     WINPUT input;
     input.SetButton(WINPUT::kLeft, true);
+    input.SetButton(WINPUT::kLeft, false);
     input.SetButton(WINPUT::kRight, true);
     input.SetButton(WINPUT::kMiddle, true);
     input.ClearButtons();
     EXPECT_EQ(input.GetLeft(), 0);
     EXPECT_EQ(input.GetRight(), 0);
     EXPECT_EQ(input.GetMiddle(), 0);
+    input.EndFrame();
+    EXPECT_EQ(input.GetLeft(), 0) << "the release that waited went with the press";
 }
 
 TEST(WInput, HitTestsAreStrict) {

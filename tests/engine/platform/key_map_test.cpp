@@ -1,4 +1,4 @@
-// The SDL key code to Windows virtual-key table.
+// The table between SDL key codes and Windows virtual-key codes, both ways.
 #include <SDL_keycode.h>
 #include <gtest/gtest.h>
 
@@ -38,5 +38,19 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{SDLK_KP_MINUS, VK_SUBTRACT}, KeyCase{SDLK_KP_7, VK_NUMPAD0 + 7},
                     // Keys the game has no code for.
                     KeyCase{SDLK_F13, 0}, KeyCase{SDLK_AUDIOPLAY, 0}, KeyCase{SDLK_UNKNOWN, 0}));
+
+TEST(KeyMapBack, EveryVirtualKeyWithAnSdlKeyComesBackUnchanged) {
+    for (int vk = 0; vk < 256; ++vk) {
+        const SDL_Keycode sdl = platform::SdlKeycodeFromVirtualKey(vk);
+        if (sdl != 0) {
+            EXPECT_EQ(platform::VirtualKeyFromSdlKeycode(sdl), vk) << "virtual key " << vk;
+        }
+    }
+    // The main keyboard's key where the keypad or a second key gives the same code.
+    EXPECT_EQ(platform::SdlKeycodeFromVirtualKey(VK_RETURN), SDLK_RETURN);
+    EXPECT_EQ(platform::SdlKeycodeFromVirtualKey(VK_SHIFT), SDLK_LSHIFT);
+    EXPECT_EQ(platform::SdlKeycodeFromVirtualKey(VK_OEM_PLUS), SDLK_EQUALS);
+    EXPECT_EQ(platform::SdlKeycodeFromVirtualKey(VK_LBUTTON), 0);
+}
 
 }  // namespace

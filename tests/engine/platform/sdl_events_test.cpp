@@ -31,6 +31,7 @@ class RecordingSink : public platform::EventSink {
         log.push_back(text);
     }
     void OnActivate(bool active) override { log.push_back(active ? "active" : "inactive"); }
+    void OnExpose() override { log.push_back("expose"); }
     void OnCloseRequest() override { log.push_back("close"); }
     std::vector<std::string> log;
 };
@@ -88,6 +89,39 @@ TEST_F(SdlEventsTest, DeliversMouseKeysTextAndCloseInOrder) {
     std::vector<std::string> expected = {"move 12,34",  "button 1 down double",
                                          "button 0 up", "key " + std::to_string(VK_SHIFT) + " down",
                                          "text 233",    "close"};
+    EXPECT_EQ(sink.log, expected);
+}
+
+TEST_F(SdlEventsTest, SyntheticEventsArriveAsTheWindowsOwn) {
+    using platform::MouseButton;
+    ASSERT_TRUE(platform::PushMouseMove(-5, 700));
+    ASSERT_TRUE(platform::PushMouseButton(MouseButton::kLeft, true, false));
+    ASSERT_TRUE(platform::PushMouseButton(MouseButton::kLeft, false, false));
+    ASSERT_TRUE(platform::PushMouseButton(MouseButton::kMiddle, true, true));
+    ASSERT_TRUE(platform::PushKey(VK_RETURN, true));
+    ASSERT_TRUE(platform::PushKey('Q', false));
+    ASSERT_TRUE(platform::PushText("a\xE2\x82\xAC"));
+    ASSERT_TRUE(platform::PushActivate(false));
+    ASSERT_TRUE(platform::PushExpose());
+    ASSERT_TRUE(platform::PushActivate(true));
+    ASSERT_TRUE(platform::PushCloseRequest());
+    // Nothing is queued for what the window could never report.
+    EXPECT_FALSE(platform::PushKey(VK_LBUTTON, true));
+    EXPECT_FALSE(platform::PushText(std::string(platform::kMaxPushedText + 1, 'x')));
+
+    RecordingSink sink;
+    platform::PumpEvents(sink);
+    const std::vector<std::string> expected = {"move -5,700",
+                                               "button 0 down",
+                                               "button 0 up",
+                                               "button 2 down double",
+                                               "key " + std::to_string(VK_RETURN) + " down",
+                                               "key " + std::to_string('Q') + " up",
+                                               "text 97 8364",
+                                               "inactive",
+                                               "expose",
+                                               "active",
+                                               "close"};
     EXPECT_EQ(sink.log, expected);
 }
 

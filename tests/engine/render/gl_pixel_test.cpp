@@ -415,6 +415,24 @@ TEST_F(GlPixelTest, DrawsOutsideAnOpenTargetReachNoGpuButAreRecordedOnRequest) {
     EXPECT_FLOAT_EQ(render_.GetRecordedDraws()[0].corners[2].x, 11.0f);
 }
 
+TEST_F(GlPixelTest, UnseenFramesReachNoGpuAndTheNextSeenOneIsWhole) {
+    Mode(64, 64, 64, 64);
+    render_.SetClearColor(0xFF000000);
+    WTEXTURE* white = render_.GetDefaultTexture();
+    const int before = render_.GetGpuDrawCalls();
+    render_.SetFramesUnseen(true);
+    Frame([&] { render_.DrawQuad(Rectangle(64, 64, white, 0xFFFF0000, 1), 0, 0, 1, 1, 0, 0, 0); });
+    EXPECT_EQ(render_.GetFrameState(), 3) << "the frame still goes through its states";
+    EXPECT_EQ(render_.Present(), 0);
+    EXPECT_EQ(render_.GetGpuDrawCalls(), before);
+    render_.SetFramesUnseen(false);
+    Frame([&] { render_.DrawQuad(Rectangle(32, 64, white, 0xFF00FF00, 1), 0, 0, 1, 1, 0, 0, 0); });
+    Read();
+    EXPECT_EQ(Pixel(10, 10), 0xFF00FF00u);
+    EXPECT_EQ(Pixel(50, 10), 0xFF000000u) << "nothing of the unseen frame";
+    render_.Present();
+}
+
 TEST_F(GlPixelTest, EnumeratedModesAreLandscapeAndDistinct) {
     std::vector<std::pair<int, int>> modes;
     render_.EnumerateModes(modes);

@@ -25,9 +25,11 @@ class TextBoxTest : public UiTest {
         EndFrame();
         return result;
     }
+    // The key down for one iteration, up in the next.
     int PressKey(WST::ST& item, int vk) {
         KeyDown(vk);
         const int result = item.Update(0, 0.0f);
+        EndFrame();
         KeyUp(vk);
         EndFrame();
         return result;

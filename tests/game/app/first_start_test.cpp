@@ -9,6 +9,7 @@
 #include "engine/platform/virtual_keys.h"
 #include "game/board/pieces_system.h"
 #include "game/shell/catalogue_frame.h"
+#include "game/shell/menu_screen.h"
 #include "game/shell/player_window.h"
 #include "game/shell/profile.h"
 #include "game/shell/puzzle_category.h"

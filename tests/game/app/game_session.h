@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/frame/game.h"
@@ -50,8 +52,6 @@ class GAME_SESSION : public ::testing::Test {
         game_dir_.Write("pzls.xml", kSessionCatalogue);
         ::setenv("XDG_DATA_HOME", data_home_.Root().c_str(), 1);
         ::setenv("HOME", data_home_.Root().c_str(), 1);
-        ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
         ASSERT_EQ(::chdir(game_dir_.Root().c_str()), 0);
     }
 
@@ -69,11 +69,16 @@ class GAME_SESSION : public ::testing::Test {
             return progress;
         }
         Frame().random.Seed(1.0f);
-        for (int step = 0; step < kMaxLoadingSteps && Frame().GetLoadingCounter() > 0; ++step) {
+        // The loading thread works in real time: give it time, but never wait for ever.
+        const auto give_up = std::chrono::steady_clock::now() + kLoadingLimit;
+        for (int step = 0;
+             Frame().GetLoadingCounter() > 0 && std::chrono::steady_clock::now() < give_up;
+             ++step) {
             if (step % 30 == 0) {
                 driver_.Click(8, 8);
             }
             driver_.Steps(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
             LoadLock.Enter();
             if (auto* screen = dynamic_cast<GAME::LOADING_SCREEN*>(Frame().GetLoadingScreen())) {
                 if (progress.empty() || progress.back() != screen->LoadProgress) {
@@ -98,13 +103,22 @@ class GAME_SESSION : public ::testing::Test {
         return picture.at(static_cast<size_t>(y) * captured_width_ + x);
     }
 
-    static constexpr int kMaxLoadingSteps = 3000;
+    static constexpr std::chrono::seconds kLoadingLimit{120};
 
     SCRATCH_FOLDER game_dir_;
     SCRATCH_FOLDER data_home_;
-    INPUT_DRIVER driver_{*WUN::ST_GAME::GetInstance()};
+    INPUT_DRIVER& driver_ = Driver();
 
   private:
+    // The frame object is made on first use and opens the audio device: only once the
+    // environment above names the offscreen and dummy drivers.
+    static INPUT_DRIVER& Driver() {
+        ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        static INPUT_DRIVER driver(*WUN::ST_GAME::GetInstance());
+        return driver;
+    }
+
     static void CaptureOverlay() {
         GameDrawOverlay();
         int height = 0;

@@ -1,5 +1,5 @@
-// A headless board fixture: a small test picture cut into 4 x 3 pieces, synthetic mouse
-// input through WINPUT, fixed frame steps, and the sounds the board plays.
+// A headless board fixture: a small synthetic picture cut into 4 x 3 pieces, the board as the
+// game of the frame's own steps, the input driver's mouse, and the sounds the board plays.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "game/records/player_settings.h"
 #include "tests/support/scratch_folder.h"
 #include "tools/devkit/test_picture.h"
+#include "tools/devkit/input_driver.h"
 
 namespace GAME {
 
@@ -27,9 +28,12 @@ class BoardTest : public ::testing::Test {
     void SetUp() override {
         game = WUN::ST_GAME::GetInstance();
         input = game->GetInput();
+        game->render.ResetMode(1024, 768, false);
         game->render.SetLogicalSize(1024, 768);
         game->Centre = {512, 384};
         game->timer.delta = kStep;
+        current_ = this;
+        game->SetUpdateCallback(UpdateBoard);
         ReleaseMouse();
         UsePacks = false;
         g_file_system.SetPack(nullptr);
@@ -40,6 +44,8 @@ class BoardTest : public ::testing::Test {
     void TearDown() override {
         board.reset();
         ReleaseMouse();
+        game->SetUpdateCallback(nullptr);
+        current_ = nullptr;
     }
 
     // A board in play with its pieces dealt, at rest and spread out so that none overlap.
@@ -48,7 +54,7 @@ class BoardTest : public ::testing::Test {
         board->SetAspect(0.75f);
         board->Init(picture_path_, 3, 0, &settings, rotation, deformation, 0);
         board->SetState(kStateBuild);
-        board->Update(0, kStep);
+        Frame();
         ASSERT_EQ(board->state, kStatePlay);
         ASSERT_EQ(board->StackSize(), 12);
         board->sound_observer = [this](int index) { sounds.push_back(index); };
@@ -76,27 +82,30 @@ class BoardTest : public ::testing::Test {
         }
     }
 
-    // One board frame: the update, then the end of the input frame.
+    // One step of the frame, which takes the queued input and updates the board: the board's
+    // result.
     int Frame(float step = kStep) {
-        const int result = board->Update(0, step);
-        input->EndFrame();
-        return result;
+        game->Step(step);
+        return result_;
     }
     void Frames(int count) {
         for (int i = 0; i < count; ++i)
             Frame();
     }
 
-    void MoveMouse(int x, int y) { input->SetPosition(x, y); }
+    // The input below is queued: the next frame takes it.
+    void MoveMouse(int x, int y) { driver.MoveTo(x, y); }
+    void Press() { driver.Press(WINPUT::kLeft); }
+    void Release() { driver.Release(WINPUT::kLeft); }
     // Press, one held frame at the destination, release: the drop's result. quiet_time >= 0
     // sets the seconds since the last join as the release frame starts.
     int Drag(int from_x, int from_y, int to_x, int to_y, float quiet_time = -1.0f) {
         MoveMouse(from_x, from_y);
-        input->SetButton(WINPUT::kLeft, true);
+        Press();
         Frame();
         MoveMouse(to_x, to_y);
         Frame();
-        input->SetButton(WINPUT::kLeft, false);
+        Release();
         if (quiet_time >= 0.0f)
             board->counters.regT = quiet_time;
         return Frame();
@@ -104,11 +113,10 @@ class BoardTest : public ::testing::Test {
     int DragPiece(PUZZLE_PIECE& p, int to_x, int to_y, float quiet_time = -1.0f) {
         return Drag(static_cast<int>(p.X()), static_cast<int>(p.Y()), to_x, to_y, quiet_time);
     }
+    // The frame that sees the press gives the result; the release shows in the next one.
     int RightClick(int x, int y) {
-        MoveMouse(x, y);
-        input->SetButton(WINPUT::kRight, true);
+        driver.Click(x, y, 0, WINPUT::kRight);
         const int result = Frame();
-        input->SetButton(WINPUT::kRight, false);
         Frame();
         return result;
     }
@@ -116,7 +124,10 @@ class BoardTest : public ::testing::Test {
         return static_cast<int>(std::count(sounds.begin(), sounds.end(), sound));
     }
 
+    // Takes input a test left queued, then puts the buttons up, so tests do not see each other's
+    // input.
     void ReleaseMouse() {
+        game->Step(0.0f);
         input->ClearButtons();
         input->EndFrame();
         input->EndFrame();
@@ -124,12 +135,22 @@ class BoardTest : public ::testing::Test {
 
     WUN::ST_GAME* game = nullptr;
     WINPUT* input = nullptr;
+    INPUT_DRIVER driver{*WUN::ST_GAME::GetInstance(), kStep};
     PUZZLE_PLAYER_PROFILE settings;
     std::unique_ptr<PUZZLE_PIECES_SYSTEM> board;
     std::vector<int> sounds;
     SCRATCH_FOLDER scratch_;
 
   private:
+    // The frame's update: the board's, when there is one.
+    static int UpdateBoard() {
+        if (current_ != nullptr && current_->board != nullptr)
+            current_->result_ = current_->board->Update(0, 0.0f);
+        return 0;
+    }
+
+    static inline BoardTest* current_ = nullptr;
+    int result_ = kBoardNothing;
     std::string picture_path_;
 };
 

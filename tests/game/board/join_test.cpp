@@ -130,11 +130,11 @@ TEST_F(BoardTest, AJoinAfterFourQuietSecondsScoresHalfTheSizePlusTwelve) {
     PUZZLE_PIECE& a = Piece(2, 1);
     const FLOAT_POINT spot = NextTo(b, 1, 0);
     MoveMouse(static_cast<int>(a.X()), static_cast<int>(a.Y()));
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     MoveMouse(static_cast<int>(spot.x), static_cast<int>(spot.y));
     Frame();
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     board->counters.regT = 3.75f;
     Frame(0.25f);  // the release frame brings the quiet time to exactly 4 s
     EXPECT_EQ(board->counters.regSc, static_cast<int>(2 * 0.5 + 12));
@@ -151,11 +151,11 @@ TEST_F(BoardTest, TheSecondJoinOfOneDropScoresDoubleAndIsSilent) {
     // Both neighbours wait exactly where a fits between them.
     up.Place(left.X() + left.cellW, left.Y() - left.cellH);
     MoveMouse(static_cast<int>(a.X()), static_cast<int>(a.Y()));
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     MoveMouse(static_cast<int>(left.X()) + left.cellW, static_cast<int>(left.Y()));
     Frame();
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     board->counters.regT = 1.0f - kStep;
     Frame();
     EXPECT_EQ(board->counters.regCg, 2);
@@ -271,13 +271,13 @@ TEST_F(BoardTest, ACompletedFrameTurnsUprightGoesHomeAndIsLocked) {
     Frames(10);
     EXPECT_EQ(corner.trt, 0);
     MoveMouse(static_cast<int>(at.x) - 40, static_cast<int>(at.y) - 40);
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     MoveMouse(static_cast<int>(at.x) + 200, static_cast<int>(at.y) + 200);
     Frame();
     Frame();
     EXPECT_FALSE(corner.selected);
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     Frame();
 }
 

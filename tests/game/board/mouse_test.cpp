@@ -9,7 +9,7 @@ namespace {
 TEST_F(BoardTest, APressOnEmptySpaceStartsABandAndOneUnitInItClearsTheSelection) {
     MakeBoard();
     MoveMouse(120, 120);  // no piece here
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     EXPECT_TRUE(board->BandActive());
     // Over two single pieces: both are selected while the band lasts.
@@ -19,20 +19,20 @@ TEST_F(BoardTest, APressOnEmptySpaceStartsABandAndOneUnitInItClearsTheSelection)
     EXPECT_TRUE(Piece(0, 0).selected);
     EXPECT_TRUE(Piece(1, 0).selected);
     EXPECT_FALSE(Piece(2, 0).selected);
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     Frame();
     EXPECT_FALSE(board->BandActive());
     EXPECT_TRUE(Piece(0, 0).selected);  // two units: the selection stays
 
     // A band around one piece only: the release clears the selection.
     MoveMouse(120, 120);
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     MoveMouse(230, 230);
     Frame();
     Frame();
     EXPECT_TRUE(Piece(0, 0).selected);
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     Frame();
     EXPECT_FALSE(Piece(0, 0).selected);
 }
@@ -93,14 +93,14 @@ TEST_F(BoardTest, APressOnAPieceLiftsItAndTheReleaseLowersIt) {
     MakeBoard();
     PUZZLE_PIECE& p = Piece(2, 2);
     MoveMouse(static_cast<int>(p.X()), static_cast<int>(p.Y()));
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     EXPECT_EQ(board->StackAt(0), &p);
     EXPECT_EQ(board->HeldPiece(), 1);
     EXPECT_EQ(Count(kSoundPickup), 1);
     Frames(30);
     EXPECT_EQ(p.lift, 1.0f);
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     Frame();
     EXPECT_EQ(board->HeldPiece(), 0);
     EXPECT_EQ(Count(kSoundPut), 1);
@@ -122,7 +122,7 @@ TEST_F(BoardTest, SnapHomePlacesAnUprightPieceNearItsCell) {
     EXPECT_FLOAT_EQ(p.Y(), home.y);
     // A placed piece is never picked again: the press starts a band.
     MoveMouse(static_cast<int>(p.X()), static_cast<int>(p.Y()));
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     EXPECT_EQ(board->HeldPiece(), 0);
     EXPECT_TRUE(board->BandActive());

@@ -64,12 +64,12 @@ TEST_F(SeamsTest, AHeldPocketButtonBlocksTheMouseAndAClickEndsTheSelection) {
 TEST_F(SeamsTest, APieceDroppedOverTheClosedPocketGoesIntoItOutOfReach) {
     PUZZLE_PIECE& p = Piece(2, 2);
     MoveMouse(static_cast<int>(p.X()), static_cast<int>(p.Y()));
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     MoveMouse(100, 100);
     Frame();
     pocket_->under_pointer = true;
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     EXPECT_EQ(Frame(), kBoardHintCleared);
     EXPECT_EQ(p.BK, 1);
     EXPECT_GE(p.X(), 0.0f);
