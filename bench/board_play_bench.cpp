@@ -1,4 +1,5 @@
-// One play frame of a 405-piece board: the board update and its draw submission, recorded.
+// One play frame of a 405-piece board as the game plays it: the play panel and the board
+// updated, the board with its pocket and open fly frame drawn with the panel, recorded.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -8,7 +9,9 @@
 
 #include "engine/frame/game.h"
 #include "engine/resources/file_system.h"
+#include "game/board/panel_answers.h"
 #include "game/board/pieces_system.h"
+#include "game/board/play_panel.h"
 #include "game/records/player_settings.h"
 #include "tools/devkit/test_picture.h"
 
@@ -35,16 +38,29 @@ void BM_PlayFrame(benchmark::State& state) {
     board->SetState(GAME::kStateBuild);
     board->Update(0, 1.0f / 60.0f);
     std::filesystem::remove(picture);
-    // Let the pieces land, with the pointer resting over the board as a player's would.
-    game.input.SetPosition(500, 400);
+    PLAY_PANEL panel(nullptr);
+    panel.SetPosition(512, 744);
+    // At its smallest the frame still shows this large picture 768 x 432 pixels big.
+    board->ToggleFlyFrame();
+    board->FlyFrame()->SetZoom(1);
+    // Let the pieces land, with the pointer resting over the board (beside the fly frame) as
+    // a player's would.
+    game.input.SetPosition(150, 600);
+    game.timer.delta = 1.0f / 60.0f;
     for (int i = 0; i < 240; ++i)
         board->Update(0, 1.0f / 60.0f);
+    size_t draws = 0;
     for (auto _ : state) {
-        board->Update(0, 1.0f / 60.0f);
+        GAME::UpdatePanelAndBoard(*board, panel);
         board->Draw(0);
+        panel.Draw(0);
+        panel.DrawHints();
+        board->DrawOverlay();
         benchmark::DoNotOptimize(game.render.GetRecordedDraws().data());
+        draws = game.render.GetRecordedDraws().size();
         game.render.ClearRecordedDraws();
     }
+    state.counters["draws"] = static_cast<double>(draws);
     state.counters["pieces"] = board->StackSize();
 }
 

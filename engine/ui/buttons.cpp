@@ -14,7 +14,8 @@ WINPUT* AppInput() {
     return WUN::ST_GAME::GetInstance()->GetInput();
 }
 
-constexpr float kFrameU = 0.25f;  // one frame of a four-frame strip
+constexpr float kFrameU = 0.25f;      // one frame of a four-frame strip
+constexpr int kHintShadowOffset = 3;  // pixels down and right of the hint box
 
 }  // namespace
 
@@ -90,6 +91,11 @@ void WBUTTONMAP4::SetEnabled(bool enabled) {
     enabled_ = enabled;
     state_ = enabled ? kNormal : kDisabled;
     ShowFrame(state_);
+}
+
+bool WBUTTONMAP4::IsHeldDown() const {
+    // Update clears the latch once the pointer is outside.
+    return pressed_latch_ && input_->GetLeft() > 0;
 }
 
 void WBUTTONMAP4::ShowFrame(int state) {
@@ -196,6 +202,11 @@ void BUTTONACT::DrawHint() {
     const int top = static_cast<int>(edge - line * 1.4f / 2.0f);
     const int right = static_cast<int>(half_width + pos.x + 8.0f) + 5;
     const int bottom = static_cast<int>(line * 1.8f / 2.0f + edge);
+    if (hint_shadow != 0) {
+        device->DrawRect(left + kHintShadowOffset, top + kHintShadowOffset,
+                         right + kHintShadowOffset, bottom + kHintShadowOffset, hint_shadow,
+                         hint_shadow);
+    }
     device->DrawRect(left, top, right, bottom, hint_border, hint_fill);
     hint_font->align = 0;
     hint_font->DrawText(static_cast<int>(pos.x), static_cast<int>(edge), hint_text.c_str());

@@ -57,6 +57,8 @@ class WBUTTONMAP4 : public WSPRITE {
     void SetEnabled(bool enabled);
     bool IsEnabled() const { return enabled_; }
     int GetState() const { return state_; }
+    // The left button went down on the button and is still held there, whatever its look.
+    bool IsHeldDown() const;
     int GetFrameWidth() const { return static_cast<int>(QuadWidth()) / 4; }
     int GetHitWidth() const { return hit_width_; }
     int GetHitHeight() const { return hit_height_; }
@@ -99,6 +101,7 @@ class BUTTONACT : public WBUTTONMAP4 {
     WFONT* hint_font = nullptr;
     uint32_t hint_fill = 0x88000000;    // ARGB
     uint32_t hint_border = 0xFFFFCC00;  // ARGB
+    uint32_t hint_shadow = 0;           // ARGB; 0 draws the box without a shadow
 
   private:
     void UpdateHint();

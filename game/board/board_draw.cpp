@@ -75,6 +75,15 @@ float PUZZLE_PIECES_SYSTEM::GroupHighlight(const PUZZLE_PIECE& piece) const {
     return strength;
 }
 
+void PUZZLE_PIECES_SYSTEM::DrawInPocket(PUZZLE_PIECE& piece) {
+    // The shut drawer hides them: near its far edges they would show on its rim.
+    if (!pocket_->ShowsPieces()) {
+        return;
+    }
+    DrawShadow(piece, pocket_->OffsetX(), pocket_->OffsetY());
+    DrawBody(piece, pocket_->OffsetX(), pocket_->OffsetY(), true);
+}
+
 void PUZZLE_PIECES_SYSTEM::DrawPieces(bool lifted_layer) {
     auto in_layer = [&](const PUZZLE_PIECE& p) {
         return p.BK == 0 && (p.lift > 0.0f) == lifted_layer;
@@ -83,8 +92,7 @@ void PUZZLE_PIECES_SYSTEM::DrawPieces(bool lifted_layer) {
         PUZZLE_PIECE& piece = *stack_[i];
         if (piece.BK == 1) {
             if (lifted_layer) {
-                DrawShadow(piece, pocket_->OffsetX(), pocket_->OffsetY());
-                DrawBody(piece, pocket_->OffsetX(), pocket_->OffsetY(), true);
+                DrawInPocket(piece);
             }
             continue;
         }
@@ -108,8 +116,7 @@ void PUZZLE_PIECES_SYSTEM::DrawPieces(bool lifted_layer) {
             PUZZLE_PIECE& member = *stack_[k];
             if (member.BK == 1) {
                 if (lifted_layer) {
-                    DrawShadow(member, pocket_->OffsetX(), pocket_->OffsetY());
-                    DrawBody(member, pocket_->OffsetX(), pocket_->OffsetY(), true);
+                    DrawInPocket(member);
                 }
                 continue;
             }

@@ -81,9 +81,7 @@ PUZZLE_PIECES_SYSTEM::PUZZLE_PIECES_SYSTEM() {
     g_effects[kSparkleSlot] = sparkles_;
     g_effects[kTrailSlot] = trail_;
 
-    pocket_ = std::make_unique<BOARD_POCKET>();
-    pocket_->SetSize(static_cast<int>(w * 0.6), static_cast<int>(h * 0.6));
-    fly_frame_ = std::make_unique<BOARD_FLY_FRAME>();
+    pocket_ = std::make_unique<PUZZLE_POCKET>();
     ResetCounters();
 
     PlayIfLoaded(kSoundMenuMusic, true);
@@ -130,7 +128,10 @@ void PUZZLE_PIECES_SYSTEM::Init(const std::string& picture_path_, int min_pieces
     mask = new WSPRITE(mask_texture);
     available_height_ = available_height;
     FitPicture(available_height);
-    fly_frame_->SetPosition(Frame().GetGameWidth() - 150, 50);
+    g_file_system.SelectPack(g_resources.packs.level_pack);
+    fly_frame_ = std::make_unique<FLUING_FRAME>(width, height);
+    g_file_system.UnselectPack();
+    fly_frame_->SetPosition(static_cast<float>(Frame().GetGameWidth() - 150), 50.0f);
     fly_frame_->SetZoom(2);
     ResetCounters();
     results_recorded = false;
@@ -142,13 +143,6 @@ void PUZZLE_PIECES_SYSTEM::SetParams(int min_pieces, float deformation, bool rot
     distort = deformation;
     rt = rotation;
     typeborder = border_type;
-}
-
-void PUZZLE_PIECES_SYSTEM::SetPocket(std::unique_ptr<BOARD_POCKET> value) {
-    pocket_ = std::move(value);
-}
-void PUZZLE_PIECES_SYSTEM::SetFlyFrame(std::unique_ptr<BOARD_FLY_FRAME> value) {
-    fly_frame_ = std::move(value);
 }
 
 void PUZZLE_PIECES_SYSTEM::FitPicture(int available_height) {
@@ -187,6 +181,7 @@ void PUZZLE_PIECES_SYSTEM::Layout() {
     background_->SetPosition(w / 2, h / 2);
     background_->SetColour(settings != nullptr ? static_cast<uint32_t>(settings->background)
                                                : 0xFFFFFFFFu);
+    lens_->SetTexture(Frame().GetRender()->GetSceneTexture());
     if (resolution_message_ != nullptr) {
         resolution_message_->Layout();
     }
@@ -260,14 +255,15 @@ int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
         return win_dialog_->Update() == -1 ? kBoardLeave : kBoardNothing;
     }
     const int pocket = pocket_->Update(dt);
-    if (pocket == 1) {
+    if (pocket == PUZZLE_POCKET::kToggled) {
+        PlaySound(pocket_->IsOpen() ? kSoundUsePocket : kSoundClosePocket);
         counters.regGVN = true;
         ClearHint();
         ClearSelection();
         StopBand();
         return kBoardNothing;
     }
-    if (pocket == -2) {
+    if (pocket == PUZZLE_POCKET::kButtonHeld) {
         return kBoardNothing;
     }
     const int mouse = HandleMouse();
@@ -323,7 +319,7 @@ void PUZZLE_PIECES_SYSTEM::DrawPlay() {
     score_display.Draw(g_fonts[0], g_texts.game_txt_score, Frame().GetGameWidth() / 2,
                        static_cast<int>(score_panel_->GetHeight() / 3 + 5));
     if (fly_shown) {
-        fly_frame_->Draw(*this);
+        DrawFlyFrame();
     }
     pocket_->DrawBackground();
     render->SetFiltering(true);

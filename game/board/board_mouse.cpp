@@ -74,16 +74,17 @@ int PUZZLE_PIECES_SYSTEM::HandleMouse() {
     int x = 0;
     int y = 0;
     input.GetPosition(x, y);
-    if (!pocket_->ContainsPointer() && fly_shown && held_ == nullptr && !band_active_) {
-        const int answer = fly_frame_->Update();
-        if (answer >= 1 && answer <= 3) {
+    if (!pocket_->ContainsPointer() && fly_shown && fly_frame_ != nullptr && held_ == nullptr &&
+        !band_active_) {
+        const int answer = fly_frame_->Update(0, 0.0f);
+        if (answer >= FLUING_FRAME::kZoom1 && answer <= FLUING_FRAME::kZoom3) {
             fly_frame_->SetZoom(answer);
-        } else if (answer == 4) {
+        } else if (answer == FLUING_FRAME::kDragging) {
             int dx = 0;
             int dy = 0;
             input.GetMotion(dx, dy);
-            fly_frame_->MoveBy(dx, dy);
-        } else if (answer == 5) {
+            fly_frame_->MoveBy(static_cast<float>(dx), static_cast<float>(dy));
+        } else if (answer == FLUING_FRAME::kClosed) {
             fly_shown = false;
             return kBoardFlyClosed;
         }

@@ -2,8 +2,8 @@
 // the resolution message.
 #include <algorithm>
 
-#include "engine/resources/file_system.h"
 #include "engine/frame/game.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
 #include "engine/ui/sprite.h"
 #include "game/board/pieces_system.h"
@@ -67,7 +67,7 @@ void PUZZLE_PIECES_SYSTEM::DrawMagnifier() {
     y = std::clamp(y, 0, h - 1);
 
     // The scene texture holds the finished scene letter-boxed at the window's own pixels.
-    WTEXTURE* scene = render.GetSceneTexture();
+    WTEXTURE* scene = lens_->GetTexture();
     const float texture_w = static_cast<float>(std::max(render.GetTextureWidth(scene), 1));
     const float texture_h = static_cast<float>(std::max(render.GetTextureHeight(scene), 1));
     auto u = [&](float logical_x) {
@@ -76,7 +76,6 @@ void PUZZLE_PIECES_SYSTEM::DrawMagnifier() {
     auto v = [&](float logical_y) {
         return (render.GetOffsetY() + logical_y * render.GetScaleY()) / texture_h;
     };
-    lens_->SetTexture(scene);
     lens_->SetUV(u(x - kSeenHalfWidth), v(y - kSeenHalfHeight), u(x + kSeenHalfWidth),
                  v(y + kSeenHalfHeight));
     lens_->DrawAt(static_cast<float>(x), static_cast<float>(y));

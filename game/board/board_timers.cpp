@@ -1,10 +1,11 @@
-// The board's per-frame timers: held time, pulse, frame wave, finish sparkle, hint sparkle; the
-// completion of the frame; and the effect items.
+// The board's per-frame timers: held time, pulse, frame wave, finish sparkle, hint sparkle, the
+// spin of the score bullets' head; the completion of the frame; and the effect items.
 #include <algorithm>
 #include <cmath>
 
 #include "engine/frame/game.h"
 #include "engine/ui/particles.h"
+#include "engine/ui/sprite.h"
 #include "game/board/pieces_system.h"
 
 namespace GAME {
@@ -12,6 +13,7 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 constexpr float kFinishSparkleTime = 0.3f;  // seconds per sparkling piece
+constexpr float kHeadSpin = 6.0f;           // radians a second of the score bullets' head
 
 }  // namespace
 
@@ -63,6 +65,7 @@ void PUZZLE_PIECES_SYSTEM::UpdateTimers(float dt) {
             }
         }
     }
+    bullet_head_->rotation = std::fmod(bullet_head_->rotation + kHeadSpin * dt, 2.0f * kPi);
     if (counters.regBr < 2) {
         CompleteFrame();
     }

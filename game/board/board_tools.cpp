@@ -1,18 +1,27 @@
-// The play panel's tools on the board: ghost image, border filter, fly frame, magnifier and the
-// end of a hint.
+// The play panel's switches on the board: ghost image, border filter, fly frame and magnifier;
+// the fly frame's picture; and the end of a hint.
 #include "engine/frame/game.h"
+#include "engine/resources/config.h"
+#include "engine/ui/shared_items.h"
+#include "engine/ui/sprite.h"
 #include "game/board/board_sounds.h"
 #include "game/board/pieces_system.h"
 
 namespace GAME {
+namespace {
+
+WUN::ST_GAME& Frame() {
+    return *WUN::ST_GAME::GetInstance();
+}
+
+}  // namespace
 
 bool PUZZLE_PIECES_SYSTEM::ToggleGhostImage() {
     ghost_image = !ghost_image;
     PlaySound(ghost_image ? kSoundToolsOn : kSoundToolsOff);
     if (ghost_image && picture != nullptr) {
-        const WUN::ST_GAME& frame = *WUN::ST_GAME::GetInstance();
         picture->SetScale(1.0f, 1.0f);
-        picture->SetPosition(frame.GetGameWidth() / 2, frame.GetGameHeight() / 2);
+        picture->SetPosition(Frame().GetGameWidth() / 2, Frame().GetGameHeight() / 2);
     }
     return ghost_image;
 }
@@ -36,6 +45,9 @@ bool PUZZLE_PIECES_SYSTEM::ToggleFlyFrame() {
 bool PUZZLE_PIECES_SYSTEM::ToggleMagnifier() {
     magnifier_on = !magnifier_on;
     PlaySound(magnifier_on ? kSoundToolsOn : kSoundToolsOff);
+    if (magnifier_on) {
+        lens_->SetTexture(Frame().GetRender()->GetSceneTexture());
+    }
     return magnifier_on;
 }
 
@@ -44,6 +56,33 @@ void PUZZLE_PIECES_SYSTEM::ClearHint() {
         piece->hint_blink = false;
     }
     hint_active = false;
+}
+
+void PUZZLE_PIECES_SYSTEM::DrawFlyFrame() {
+    if (fly_frame_ == nullptr || picture == nullptr) {
+        return;
+    }
+    const float x = fly_frame_->X();
+    const float y = fly_frame_->Y();
+    const float zoom = fly_frame_->ZoomFactor();
+    // A white plain a little larger than the picture, both at the frame's zoom, gives the
+    // picture a white border.
+    if (WSPRITE* white = g_shared_sprites.white_plain) {
+        const int extra = g_config.white_splain_extra;
+        white->SetSize(picture->GetWidth() + extra, picture->GetHeight() + extra);
+        white->SetCentre(extra / 2, extra / 2);
+        white->SetScale(zoom, zoom);
+        white->DrawAt(x, y);
+    }
+    const WST::VEC2 scale = picture->scale;
+    const int cx = picture->GetCentreX();
+    const int cy = picture->GetCentreY();
+    picture->SetCentre(0, 0);
+    picture->SetScale(zoom, zoom);
+    picture->DrawAt(x, y);
+    picture->SetScale(scale.x, scale.y);
+    picture->SetCentre(cx, cy);
+    fly_frame_->Draw(0);
 }
 
 }  // namespace GAME

@@ -9,8 +9,9 @@
 #include "engine/ui/object_tree.h"
 #include "game/board/board_counters.h"
 #include "game/board/board_effects.h"
-#include "game/board/board_seams.h"
 #include "game/board/cut_grid.h"
+#include "game/board/fluing_frame.h"
+#include "game/board/pocket.h"
 #include "game/board/puzzle_piece.h"
 #include "game/board/score_display.h"
 
@@ -91,11 +92,11 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     // The cut lines over the picture for the preview.
     void DrawPreviewGrid();
 
-    // --- Seams filled by the pocket and the fly frame.
+    // --- The pocket and the fly frame.
 
-    void SetPocket(std::unique_ptr<BOARD_POCKET> value);
-    void SetFlyFrame(std::unique_ptr<BOARD_FLY_FRAME> value);
-    BOARD_POCKET& Pocket() { return *pocket_; }
+    PUZZLE_POCKET& Pocket() { return *pocket_; }
+    // Made by Init for the picture; null before.
+    FLUING_FRAME* FlyFrame() { return fly_frame_.get(); }
 
     // --- The board's own windows.
 
@@ -114,6 +115,10 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     bool ToggleBorderFilter();
     bool ToggleFlyFrame();
     bool ToggleMagnifier();
+    // Points out two pieces that fit together: true when it found a pair.
+    bool Hint();
+    // Gathers the single pieces by quarters of the picture into the play area's quadrants.
+    void Sort();
     // Ends the hint: both pieces stop blinking.
     void ClearHint();
     // Ends a running rubber band (the shell does it when the fly frame opens).
@@ -234,6 +239,7 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
 
     // Drawing (board_draw.cpp).
     void DrawPieces(bool lifted_layer);
+    void DrawInPocket(PUZZLE_PIECE& piece);
     void DrawShadow(PUZZLE_PIECE& piece, float ox, float oy);
     void DrawBody(PUZZLE_PIECE& piece, float ox, float oy, bool in_pocket);
     void DrawHighlight(PUZZLE_PIECE& piece, float ox, float oy, float strength);
@@ -270,6 +276,15 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     static WSPRITE* MakeLens();
     void DrawMagnifier();
 
+    // Tools (board_tools.cpp, board_hint.cpp).
+    void DrawFlyFrame();
+    // The piece may be pointed out by a hint: it takes part under the border filter and lies
+    // within reach.
+    bool HintMayShow(const PUZZLE_PIECE& piece) const;
+    // A hint piece comes to the top of the stack (a single) or brings its group to the front.
+    void RaiseHintPiece(PUZZLE_PIECE& piece);
+    PUZZLE_PIECE* FindHintPartner(const PUZZLE_PIECE& piece) const;
+
     std::vector<std::unique_ptr<PUZZLE_PIECE>> pieces_;  // owned, in grid order
     std::vector<PUZZLE_PIECE*> stack_;                   // index 0 on top
     std::vector<PUZZLE_PIECE*> grid_;                    // row-major
@@ -297,8 +312,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     PARTIC_CIRCLE* sparkles_ = nullptr;  // also in g_effects[0]
     PARTIC_CIRCLE* trail_ = nullptr;     // also in g_effects[1]
     std::vector<std::unique_ptr<TIMED_EFFECT>> effects_;
-    std::unique_ptr<BOARD_POCKET> pocket_;
-    std::unique_ptr<BOARD_FLY_FRAME> fly_frame_;
+    std::unique_ptr<PUZZLE_POCKET> pocket_;
+    std::unique_ptr<FLUING_FRAME> fly_frame_;
     std::unique_ptr<WDIALOGWIN> win_dialog_;
     std::unique_ptr<PUZZLE_MESSAGE_RESOLUTION> resolution_message_;
 };

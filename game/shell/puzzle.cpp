@@ -11,7 +11,9 @@
 #include "engine/ui/mouse_cursor.h"
 #include "engine/ui/particles.h"
 #include "engine/ui/shared_items.h"
+#include "game/board/panel_answers.h"
 #include "game/board/pieces_system.h"
+#include "game/board/play_panel.h"
 #include "game/board/questions.h"
 #include "game/shell/catalogue_reader.h"
 #include "game/shell/menu_book.h"
@@ -116,6 +118,9 @@ bool PUZZLE::UpdateKeysAndPointer() {
     if (Input().GetLeft() == 1) {
         burst_->EmitAt(kBurstSize, x, y);
     }
+    if (board_ && play_panel_ && PressEndsMagnifier(Input(), *board_, *play_panel_)) {
+        return true;
+    }
     sparks_->SetSpawnPosition(x + 24, y + 16);
     sparks_->Update(0, 0.0f);
     burst_->Update(0, 0.0f);
@@ -180,14 +185,21 @@ void PUZZLE::UpdatePlaying() {
         }
         return;
     }
-    // Without a play panel its Escape answer comes straight from the key.
-    if (KeyPressed(VK_ESCAPE)) {
-        OpenQuitQuestion();
-        return;
+    const PLAY_FRAME frame = UpdatePanelAndBoard(*board_, *play_panel_);
+    switch (frame.answer) {
+        case PLAY_PANEL::kExit:
+            OpenQuitQuestion();
+            break;
+        case PLAY_PANEL::kOptions:
+            // The in-game options window opens and closes here.
+            break;
+        default:
+            break;
     }
-    switch (board_->Update(0, 0.0f)) {
+    switch (frame.result) {
         case kBoardLeave:
             board_.reset();
+            play_panel_.reset();
             state_ = kMenu;
             RefreshSaves();
             RefreshScoreButton();
@@ -273,6 +285,19 @@ void PUZZLE::Play() {
     board_->SetSmallPicturePath(entry->thumbnail);
     board_->SetState(kStateBuild);
     state_ = kPlaying;
+    CreatePlayPanel();
+}
+
+void PUZZLE::CreatePlayPanel() {
+    g_file_system.SelectPack(g_resources.packs.level_pack);
+    play_panel_.reset();
+    play_panel_ = std::make_unique<PLAY_PANEL>(g_resources.play_panel.panel);
+    g_file_system.UnselectPack();
+    PlacePlayPanel();
+}
+
+void PUZZLE::PlacePlayPanel() {
+    play_panel_->SetPosition(width_ / 2, static_cast<int>(height_ * 0.97));
 }
 
 void PUZZLE::SetPzlOpt() {
@@ -288,6 +313,7 @@ void PUZZLE::OpenQuitQuestion() {
 
 void PUZZLE::EndGame() {
     board_.reset();
+    play_panel_.reset();
     state_ = kMenu;
     save_question_.reset();
     Input().ClearButtons();
@@ -365,6 +391,9 @@ void PUZZLE::Layout(int resolution_code) {
     if (board_) {
         board_->Layout();
     }
+    if (play_panel_) {
+        PlacePlayPanel();
+    }
     for (const auto& category : categories_) {
         category->LayoutPage(width_, height_);
     }
@@ -387,6 +416,7 @@ int PUZZLE::Draw(int) {
     menu_->DrawFloor();
     menu_->DrawBorder();
     board_->Draw(0);
+    play_panel_->Draw(0);
     return 0;
 }
 
@@ -398,6 +428,7 @@ void PUZZLE::DrawOverlay() {
         if (quit_question_) {
             quit_question_->Draw(0);
         }
+        play_panel_->DrawHints();
         board_->DrawOverlay();
     } else {
         menu_->DrawFloor();

@@ -8,6 +8,7 @@
 
 #include "engine/ui/object_tree.h"
 
+class PLAY_PANEL;
 class PROFILE;
 namespace WUN {
 class PARTIC;
@@ -60,6 +61,7 @@ class PUZZLE : public WST::ST {
     int CurrentPage() const { return current_page_; }
     int CategoryCount() const { return static_cast<int>(categories_.size()); }
     PUZZLE_PIECES_SYSTEM* Board() const { return board_.get(); }
+    PLAY_PANEL* PlayPanel() const { return play_panel_.get(); }
     PROFILE& Profile() const { return *profile_; }
     bool QuitQuestionOpen() const { return quit_question_ != nullptr; }
     bool SaveQuestionOpen() const { return save_question_ != nullptr; }
@@ -73,6 +75,8 @@ class PUZZLE : public WST::ST {
     void UpdatePlaying();
     void UpdateMenu();
     void EndGame();
+    void CreatePlayPanel();
+    void PlacePlayPanel();
     void RefreshSaves();
     void RefreshScoreButton();
     void ApplyVolumes();
@@ -95,6 +99,8 @@ class PUZZLE : public WST::ST {
     std::unique_ptr<WUN::PARTIC> sparks_;
     std::unique_ptr<WUN::PARTIC> burst_;
     std::unique_ptr<PUZZLE_PIECES_SYSTEM> board_;
+    // The board's tools while a game runs.
+    std::unique_ptr<PLAY_PANEL> play_panel_;
     // The settings window; until the first frame a stand-in that answers OK at once, so the
     // player's settings are applied before anything of the menu is drawn.
     std::unique_ptr<WST::ST> settings_dialog_;

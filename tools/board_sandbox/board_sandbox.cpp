@@ -1,5 +1,6 @@
-// board_sandbox: cuts one picture into a puzzle and lets a person play it to the last join, or
-// writes a headless screenshot of a chosen frame, optionally solving the puzzle by script.
+// board_sandbox: cuts one picture into a puzzle and lets a person play it to the last join with
+// the pocket and the play panel's tools, or writes a headless screenshot of a chosen frame,
+// optionally solving the puzzle or touring the tools by script.
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -8,14 +9,18 @@
 #include "engine/frame/game.h"
 #include "engine/platform/png_writer.h"
 #include "engine/resources/file_system.h"
+#include "engine/resources/registry.h"
 #include "engine/ui/particles.h"
 #include "engine/ui/shared_items.h"
 #include "engine/ui/sprite.h"
+#include "game/board/panel_answers.h"
 #include "game/board/pieces_system.h"
+#include "game/board/play_panel.h"
 #include "game/records/player_settings.h"
 #include "tools/board_sandbox/game_data.h"
 #include "tools/board_sandbox/sandbox_options.h"
 #include "tools/board_sandbox/solve_script.h"
+#include "tools/board_sandbox/tool_tour.h"
 #include "tools/devkit/input_driver.h"
 #include "tools/devkit/test_picture.h"
 
@@ -24,32 +29,43 @@ namespace {
 constexpr float kFixedStep = 1.0f / 60.0f;  // seconds per frame of a headless run
 
 GAME::PUZZLE_PIECES_SYSTEM* g_board = nullptr;
+PLAY_PANEL* g_panel = nullptr;
 SOLVE_SCRIPT* g_solver = nullptr;  // in the window: its input arrives in the next iteration
-std::string g_screenshot;          // the next drawn frame is written here, then it is cleared
+TOOL_TOUR* g_tour = nullptr;
+std::string g_screenshot;  // the next drawn frame is written here, then it is cleared
 bool g_screenshot_written = false;
 
+// As the game's shell plays: the panel first, then the board.
 int UpdateFrame() {
+    WUN::ST_GAME& game = *WUN::ST_GAME::GetInstance();
     if (g_solver != nullptr)
         g_solver->Step();
+    if (g_tour != nullptr)
+        g_tour->Step();
     for (PARTIC_CIRCLE* effect : g_effects) {
         if (effect != nullptr)
             effect->Update(0, 0.0f);
     }
-    const int result = g_board->Update(0, 0.0f);
-    if (result == GAME::kBoardLeave) {
-        WUN::ST_GAME::GetInstance()->Quit();
+    if (GAME::PressEndsMagnifier(game.input, *g_board, *g_panel)) {
+        return 0;
     }
-    if (result == GAME::kBoardFinished) {
+    const GAME::PLAY_FRAME frame = GAME::UpdatePanelAndBoard(*g_board, *g_panel);
+    if (frame.answer == PLAY_PANEL::kExit || frame.result == GAME::kBoardLeave) {
+        game.Quit();
+    }
+    if (frame.result == GAME::kBoardFinished) {
         std::printf("board_sandbox: finished, score %d in %.1f s\n", g_board->counters.regSc,
                     g_board->counters.regTa);
     }
-    return result;
+    return 0;
 }
 
 void DrawScene() {
     g_board->Draw(0);
+    g_panel->Draw(0);
 }
 void DrawOverlay() {
+    g_panel->DrawHints();
     g_board->DrawOverlay();
     if (g_screenshot.empty())
         return;
@@ -60,6 +76,14 @@ void DrawOverlay() {
     g_screenshot_written =
         render.ReadBackBuffer(argb, w, h) && platform::WritePng(g_screenshot, argb.data(), w, h);
     g_screenshot.clear();
+}
+
+std::unique_ptr<PLAY_PANEL> MakePanel(int screen_w, int screen_h) {
+    g_file_system.SelectPack(g_resources.packs.level_pack);
+    auto panel = std::make_unique<PLAY_PANEL>(g_resources.play_panel.panel);
+    g_file_system.UnselectPack();
+    panel->SetPosition(screen_w / 2, static_cast<int>(screen_h * 0.97));
+    return panel;
 }
 
 // The loaded picture's shorter side over its longer side.
@@ -162,9 +186,16 @@ int main(int argc, char** argv) {
     board->SetState(GAME::kStateBuild);
     g_board = board.get();
     INPUT_DRIVER driver(game, kFixedStep);
+    std::unique_ptr<PLAY_PANEL> panel = MakePanel(game.GetGameWidth(), game.GetGameHeight());
+    g_panel = panel.get();
     std::unique_ptr<SOLVE_SCRIPT> solver;
     if (options.solve) {
         solver = std::make_unique<SOLVE_SCRIPT>(*board, driver);
+    }
+    std::unique_ptr<TOOL_TOUR> tour;
+    if (options.tour) {
+        tour = std::make_unique<TOOL_TOUR>(*board, *panel, game.input);
+        g_tour = tour.get();
     }
 
     game.SetUpdateCallback(UpdateFrame);

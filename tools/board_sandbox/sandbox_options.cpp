@@ -32,7 +32,7 @@ void PrintSandboxUsage() {
         stderr,
         "usage: board_sandbox [PICTURE] [--pack PACK] [--pieces N] [--deform D]\n"
         "                     [--rotate] [--aspect A] [--game-dir DIR] [--size W H]\n"
-        "                     [--screenshot FILE --frames N [--solve]]\n"
+        "                     [--screenshot FILE --frames N] [--solve | --tour]\n"
         "  PICTURE     a PNG or JPEG; without one a generated test picture is cut\n"
         "  --pack      PICTURE is a member of this pack of the game folder (DATA/low)\n"
         "  --pieces    pieces along the shorter side, 2..40 (default 3)\n"
@@ -42,7 +42,10 @@ void PrintSandboxUsage() {
         "  --game-dir  built game folder with fonts, sounds and packs\n"
         "  --screenshot FILE --frames N   write frame N as PNG and quit (headless)\n"
         "  --solve     drag the pieces home one by one\n"
-        "In the window, Escape, closing it or Enter on the finished puzzle ends the game.\n");
+        "  --tour      open the pocket, park pieces, close it, then try every tool; the\n"
+        "              frame at which each stage shows is printed\n"
+        "In the window, Escape, the panel's exit button, closing it or Enter on the finished\n"
+        "puzzle ends the game.\n");
 }
 
 bool ParseSandboxOptions(int argc, char** argv, SANDBOX_OPTIONS& o) {
@@ -75,6 +78,8 @@ bool ParseSandboxOptions(int argc, char** argv, SANDBOX_OPTIONS& o) {
                 return fail();
         } else if (std::strcmp(arg, "--solve") == 0) {
             o.solve = true;
+        } else if (std::strcmp(arg, "--tour") == 0) {
+            o.tour = true;
         } else if (std::strcmp(arg, "--pack") == 0) {
             if (!has_value)
                 return fail();
@@ -96,6 +101,10 @@ bool ParseSandboxOptions(int argc, char** argv, SANDBOX_OPTIONS& o) {
         } else {
             return fail();
         }
+    }
+    if (o.solve && o.tour) {
+        std::fprintf(stderr, "board_sandbox: --solve and --tour cannot play at once\n");
+        return false;
     }
     return true;
 }

@@ -13,6 +13,7 @@ struct SANDBOX_OPTIONS {
     std::string screenshot;  // headless: the PNG of frame `frames`
     int frames = 120;
     bool solve = false;    // drag every piece home through synthetic input
+    bool tour = false;     // try the pocket and every tool through synthetic input
     std::string game_dir;  // fonts, sounds and packs; empty: the build's game folder
     int width = 1024;      // logical screen size
     int height = 768;

@@ -78,10 +78,11 @@ TEST_F(ButtonsTest, FourFrameButtonIgnoresPressesOrReleasesOutside) {
     EXPECT_EQ(Frame(button), 0);
     EXPECT_EQ(Frame(button, kRelease), 0);
     EXPECT_EQ(button.GetState(), WBUTTONMAP4::kNormal);
-    // Pressed outside, released inside.
+    // Pressed outside, released inside: held over it, it is not held down on it.
     EXPECT_EQ(Frame(button, kPress), 0);
     MoveMouse(200, 200);
     EXPECT_EQ(Frame(button), 0);
+    EXPECT_FALSE(button.IsHeldDown());
     EXPECT_EQ(Frame(button, kRelease), 0);
     // Pressed inside, out and back in while held: leaving cleared the latch.
     EXPECT_EQ(Frame(button, kPress), 0);
@@ -112,6 +113,7 @@ TEST_F(ButtonsTest, DisabledButtonShowsItsFourthFrameAndStillClicks) {
     MoveMouse(200, 200);
     EXPECT_EQ(Frame(button, kPress), 0);
     EXPECT_EQ(button.GetState(), WBUTTONMAP4::kDisabled);
+    EXPECT_TRUE(button.IsHeldDown());  // the look hides the press, the button knows it
     EXPECT_EQ(Frame(button, kRelease), 1);
     // The strip is scaled to one frame: drawn 40 wide at scale 1.
     render->ClearRecordedDraws();
@@ -229,6 +231,17 @@ TEST_F(ButtonsTest, HintBoxSitsCentredOnTheTopEdge) {
     EXPECT_FLOAT_EQ(c.top, static_cast<int>(180 - 32 * 1.4f / 2));
     EXPECT_FLOAT_EQ(c.bottom, static_cast<int>(32 * 1.8f / 2 + 180));
     EXPECT_EQ(DrawnText(*font), "Go");
+
+    // With a shadow colour the box first casts a shadow down and to the right.
+    button->hint_shadow = 0x88000000u;
+    render->ClearRecordedDraws();
+    button->DrawHint();
+    ASSERT_GE(Draws().size(), 2u);
+    const COVERED shadow = Covered(Draws()[0]);
+    EXPECT_EQ(Draws()[0].colour, 0x88000000u);
+    EXPECT_FLOAT_EQ(shadow.left, c.left + 3);
+    EXPECT_FLOAT_EQ(shadow.bottom, c.bottom + 3);
+    EXPECT_FLOAT_EQ(Covered(Draws()[1]).left, c.left);
 }
 
 TEST_F(ButtonsTest, PlainButtonReportsWhichButtonWentDownInsideItsScaledRectangle) {

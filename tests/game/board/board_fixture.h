@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "engine/resources/file_system.h"
 #include "game/board/pieces_system.h"
 #include "game/records/player_settings.h"
+#include "tests/data/game_folder.h"
 #include "tests/support/scratch_folder.h"
 #include "tools/devkit/test_picture.h"
 #include "tools/devkit/input_driver.h"
@@ -46,6 +48,24 @@ class BoardTest : public ::testing::Test {
         ReleaseMouse();
         game->SetUpdateCallback(nullptr);
         current_ = nullptr;
+        if (!previous_folder_.empty()) {
+            g_file_system.SetPack(nullptr);
+            UsePacks = false;
+            std::filesystem::current_path(previous_folder_);
+        }
+    }
+
+    // The shipped art of the built game folder (pocket tiles, tool buttons at their real
+    // sizes), read from its packs as the game does. Call before MakeBoard.
+    void UseGameArt() {
+        const std::string folder = GameFolder();
+        ASSERT_TRUE(!folder.empty() && std::filesystem::exists(folder + "/DATA"))
+            << "PD_GAME_DIR (" << folder << ") holds no built game data";
+        previous_folder_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder);
+        UseBuiltInResources();
+        UsePacks = true;
+        g_file_system.PackPassword = kPackPassword;
     }
 
     // A board in play with its pieces dealt, at rest and spread out so that none overlap.
@@ -152,6 +172,7 @@ class BoardTest : public ::testing::Test {
     static inline BoardTest* current_ = nullptr;
     int result_ = kBoardNothing;
     std::string picture_path_;
+    std::filesystem::path previous_folder_;
 };
 
 }  // namespace GAME

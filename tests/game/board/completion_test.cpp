@@ -4,6 +4,7 @@
 
 #include "engine/platform/virtual_keys.h"
 #include "engine/resources/config.h"
+#include "engine/ui/buttons.h"
 #include "game/board/completion_results.h"
 #include "game/board/win_dialog.h"
 #include "tests/game/board/board_fixture.h"
@@ -142,21 +143,12 @@ TEST_F(TrophiesTest, TheLordTakesTwoHundredPiecesAndNoHelp) {
     }
 }
 
-// A pocket that remembers being shut.
-class SHUTTING_POCKET : public BOARD_POCKET {
-  public:
-    void Close() override { closed = true; }
-    bool closed = false;
-};
-
 class CompletionTest : public BoardTest {
   protected:
     void SetUp() override {
         BoardTest::SetUp();
+        UseGameArt();
         MakeBoard();
-        auto pocket = std::make_unique<SHUTTING_POCKET>();
-        pocket_ = pocket.get();
-        board->SetPocket(std::move(pocket));
     }
     void TearDown() override {
         g_config.trofei_enable = true;
@@ -176,13 +168,20 @@ class CompletionTest : public BoardTest {
         Frame();
         return result;
     }
-    SHUTTING_POCKET* pocket_ = nullptr;
 };
 
 TEST_F(CompletionTest, ShutsThePocketDeletesTheSaveAndWaitsForTheDialog) {
     board->save_path = scratch_.Write("game1.pzl", "<Save/>");
+    const WBUTTONMAP4& pocket_button = board->Pocket().Button();
+    MoveMouse(static_cast<int>(pocket_button.pos.x), static_cast<int>(pocket_button.pos.y));
+    input->SetButton(WINPUT::kLeft, true);
+    Frame();
+    input->SetButton(WINPUT::kLeft, false);
+    Frame();
+    ASSERT_TRUE(board->Pocket().IsOpen());
     EXPECT_EQ(Finish(), kBoardFinished);
-    EXPECT_TRUE(pocket_->closed);
+    EXPECT_FALSE(board->Pocket().IsOpen());
+    EXPECT_TRUE(board->Pocket().IsSliding());
     EXPECT_FALSE(std::filesystem::exists(board->save_path));
     ASSERT_NE(board->WinDialog(), nullptr);
     EXPECT_EQ(board->WinDialog()->Results().pieces, 12);
