@@ -99,8 +99,8 @@ void SETTINGS_FORM::LayoutForm() {
     cursor_box_->SetPosition(cx + kControlsX, cy + kCursorBoxY);
     PlaceOkCancel(*ok_, *cancel_, cx, cy + static_cast<int>(h) / 2);
     gear_->SetPosition(static_cast<int>(cx - 0.36f * w), static_cast<int>(cy - 0.34f * h));
-    piano_->SetPosition(static_cast<int>(cx + 0.33f * w), static_cast<int>(cy - 0.33f * h));
-    violin_->SetPosition(static_cast<int>(cx + 0.4f * w), static_cast<int>(cy - 0.05f * h));
+    piano_->SetPosition(static_cast<int>(cx + 0.33f * w), static_cast<int>(cy - 0.34f * h));
+    violin_->SetPosition(static_cast<int>(cx + 0.4f * w), static_cast<int>(cy - 0.1f * h));
 }
 
 void SETTINGS_FORM::DrawForm(const char* header) {
