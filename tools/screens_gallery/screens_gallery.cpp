@@ -4,6 +4,7 @@
 // options and the three help pages.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "engine/platform/virtual_keys.h"
@@ -45,7 +46,8 @@ int main(int argc, char** argv) {
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    const std::string out = std::string(argv[1]) + "/";
+    // Absolute: the game runs in its own folder.
+    const std::string out = std::filesystem::absolute(argv[1]).string() + "/";
     const int width = std::atoi(argv[2]);
     const int height = std::atoi(argv[3]);
     GAME_DRIVER driver;
