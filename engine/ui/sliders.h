@@ -40,6 +40,9 @@ class WSLIDER_TRACK : public WSPRITE {
     float GetMin() const { return min_; }
     float GetMax() const { return max_; }
     float GetLength() const { return length_; }
+    // Where SetTrackPosition put the track's start.
+    float GetTrackX() const { return vertical_ ? start_across_ : start_along_; }
+    float GetTrackY() const { return vertical_ ? start_along_ : start_across_; }
     bool IsDragging() const { return dragging_; }
     float GetKnobX() const { return vertical_ ? knob_across_ : knob_along_; }
     float GetKnobY() const { return vertical_ ? knob_along_ : knob_across_; }

@@ -163,11 +163,18 @@ void GAME_LOADER::LoadFonts() {
     g_file_system.UnselectPack();
 }
 
+void MakeBlackOverlay() {
+    WTEXTURE* black = Frame().GetRender()->CreateTexture(1, 1);
+    g_shared_sprites.black_overlay = new WSPRITE(black);
+    FillTexture(static_cast<uint32_t>(g_config.black_transluvent), black);
+}
+
 void LoadGameNow() {
     g_file_system.PackPassword = kPackPassword;
     UsePacks = true;
     LoadTables();
     GAME_LOADER().Run();
+    MakeBlackOverlay();
 }
 
 bool LoadGameFrom(const std::string& folder) {

@@ -32,8 +32,11 @@ class GAME_LOADER {
     void LoadFonts();
 };
 
+// The black overlay every modal window draws over the screen, in the configured colour; made when
+// the loading phase hands over to the game.
+void MakeBlackOverlay();
 // The synchronous form for tools and tests, on the calling thread: packs on with the pack
-// password, the tables of the working folder, then the whole sequence above.
+// password, the tables of the working folder, then the whole sequence above and the overlay.
 void LoadGameNow();
 // Makes folder (a built game folder) the working folder and loads the game from it as
 // LoadGameNow does. A folder without the tables is left alone: the built-in registry stands

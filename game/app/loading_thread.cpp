@@ -4,11 +4,8 @@
 #include "engine/frame/game.h"
 #include "engine/frame/loading_lock.h"
 #include "engine/platform/platform.h"
-#include "engine/render/render_device.h"
-#include "engine/resources/config.h"
 #include "engine/ui/loading_screen.h"
 #include "engine/ui/shared_items.h"
-#include "engine/ui/sprite.h"
 #include "game/app/game_loader.h"
 #include "game/app/game_object.h"
 #include "game/shell/puzzle.h"
@@ -57,11 +54,8 @@ class THREAD_LOADER : public GAME_LOADER {
     // The black overlay, then the end of the loading phase; the loading screen goes with it.
     void HandOver() {
         WUN::ST_GAME& frame = *WUN::ST_GAME::GetInstance();
-        WRENDER& render = *frame.GetRender();
         LoadLock.Enter();
-        WTEXTURE* black = render.CreateTexture(1, 1);
-        g_shared_sprites.black_overlay = new WSPRITE(black);
-        FillTexture(static_cast<uint32_t>(g_config.black_transluvent), black);
+        MakeBlackOverlay();
         frame.SetLoadingCounter(0);
         delete screen_;
         screen_ = nullptr;

@@ -145,6 +145,14 @@ void PUZZLE_PIECES_SYSTEM::SetParams(int min_pieces, float deformation, bool rot
     typeborder = border_type;
 }
 
+void PUZZLE_PIECES_SYSTEM::SetBackgroundColour(uint32_t argb) {
+    background_->SetColour(argb);
+}
+
+uint32_t PUZZLE_PIECES_SYSTEM::BackgroundColour() const {
+    return background_->GetColour();
+}
+
 void PUZZLE_PIECES_SYSTEM::FitPicture(int available_height) {
     if (picture == nullptr) {
         return;

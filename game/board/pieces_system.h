@@ -1,6 +1,7 @@
 // GAME::PUZZLE_PIECES_SYSTEM: the puzzle being played: its pieces, lists, counters and states.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -85,6 +86,10 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void SetParams(int min_pieces, float deformation, bool rotation, int border_type);
     void SetSmallPicturePath(const std::string& path) { small_picture_path = path; }
     void SetState(int value) { state = value; }
+    // The colour (ARGB) of the board's background while playing; a layout takes the player's
+    // own colour again.
+    void SetBackgroundColour(uint32_t argb);
+    uint32_t BackgroundColour() const;
     // Lays the board out for the current screen size (after a build, load or video change).
     void Layout();
     // Cuts the picture and deals the pieces (state 3); the pieces fly in at once.

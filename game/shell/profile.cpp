@@ -14,6 +14,7 @@
 #include "engine/text/strings.h"
 #include "game/shell/player_name.h"
 #include "game/shell/player_window.h"
+#include "game/shell/text_fill.h"
 
 namespace fs = std::filesystem;
 
@@ -38,30 +39,6 @@ std::string ReadLastPlayerBytes(const std::string& path) {
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<size_t>(file.gcount()));
     return bytes;
-}
-
-// The text's first "%s" replaced by the name and "%%" by "%": the text comes from a file, so
-// it is never handed to printf.
-std::string Greeting(const std::string& text, const std::string& name) {
-    std::string out;
-    bool named = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size()) {
-            if (text[i + 1] == '%') {
-                out += '%';
-                ++i;
-                continue;
-            }
-            if (text[i + 1] == 's' && !named) {
-                out += name;
-                named = true;
-                ++i;
-                continue;
-            }
-        }
-        out += text[i];
-    }
-    return out;
 }
 
 // Reads a record without following the frame and without writing anything.
@@ -239,5 +216,5 @@ void PROFILE::DrawGreeting(int x, int y) {
     }
     font_->align = 0;
     font_->SetColour(static_cast<uint32_t>(g_config.font_main_color));
-    font_->DrawText(x, y, Greeting(g_texts.menu_btn_hello, name_).c_str());
+    font_->DrawText(x, y, GAME::FillText(g_texts.menu_btn_hello, "s", name_).c_str());
 }

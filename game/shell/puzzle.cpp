@@ -16,9 +16,14 @@
 #include "game/board/play_panel.h"
 #include "game/board/questions.h"
 #include "game/shell/catalogue_reader.h"
+#include "game/shell/difficulty_dialog.h"
+#include "game/shell/help_page.h"
 #include "game/shell/menu_book.h"
 #include "game/shell/menu_screen.h"
+#include "game/shell/options_window.h"
 #include "game/shell/profile.h"
+#include "game/shell/settings_window.h"
+#include "game/shell/window_parts.h"
 
 namespace GAME {
 
@@ -44,11 +49,6 @@ WINPUT& Input() {
 bool KeyHeld(int vk) {
     const uint8_t key = Input().GetKey(vk);
     return key != 0 && key != 0xFF;
-}
-
-// A key that went down since the last iteration: a held key starts one action, not one a frame.
-bool KeyPressed(int vk) {
-    return Input().GetKey(vk) == 1;
 }
 
 // The settings window's place until the first frame: it answers OK at once and draws nothing,
@@ -96,11 +96,13 @@ PUZZLE::~PUZZLE() = default;
 
 int PUZZLE::Update(int, float) {
     if (UpdateKeysAndPointer() || UpdateSettingsDialog() || UpdatePlayerWindow() ||
-        UpdateQuitQuestion()) {
+        UpdateHelpScreen() || UpdateQuitQuestion()) {
         return 0;
     }
     if (state_ == kPlaying) {
         UpdatePlaying();
+    } else if (state_ == kChoice) {
+        UpdateChoice();
     } else if (state_ == kMenu) {
         UpdateMenu();
     }
@@ -125,19 +127,6 @@ bool PUZZLE::UpdateKeysAndPointer() {
     sparks_->Update(0, 0.0f);
     burst_->Update(0, 0.0f);
     return false;
-}
-
-bool PUZZLE::UpdateSettingsDialog() {
-    if (!settings_dialog_) {
-        return false;
-    }
-    const int answer = settings_dialog_->Update(0, 0.0f);
-    if (answer == 1 || answer == -1) {
-        ApplySettings();
-        settings_dialog_.reset();
-        SoundPlay(g_sounds[kButtonPressSound]);
-    }
-    return true;
 }
 
 bool PUZZLE::UpdatePlayerWindow() {
@@ -185,24 +174,31 @@ void PUZZLE::UpdatePlaying() {
         }
         return;
     }
+    if (UpdateOptionsDialog()) {
+        return;
+    }
     const PLAY_FRAME frame = UpdatePanelAndBoard(*board_, *play_panel_);
     switch (frame.answer) {
         case PLAY_PANEL::kExit:
             OpenQuitQuestion();
             break;
         case PLAY_PANEL::kOptions:
-            // The in-game options window opens and closes here.
+            ToggleOptionsDialog();
             break;
         default:
             break;
     }
     switch (frame.result) {
         case kBoardLeave:
+            CloseGameWindows();
             board_.reset();
             play_panel_.reset();
             state_ = kMenu;
             RefreshSaves();
             RefreshScoreButton();
+            break;
+        case kBoardTutorialStep:
+            ShowHelp(2);
             break;
         default:
             break;
@@ -216,10 +212,15 @@ void PUZZLE::UpdateMenu() {
         profile_->OpenWindow();
         return;
     }
-    // Trophy panel, boards and settings open from here once they exist.
-    menu_->UpdateButtons();
+    // Trophy panel and boards open from here once they exist.
+    const int clicked = menu_->UpdateButtons();
     if (state_ != kMenu) {
         return;  // a button's action started a game
+    }
+    if (clicked == kButtonSettings) {
+        SoundPlay(g_sounds[kButtonPressSound]);
+        OpenSettings();
+        return;
     }
     if (KeyPressed(VK_ESCAPE)) {
         OpenQuitQuestion();
@@ -284,8 +285,10 @@ void PUZZLE::Play() {
     g_file_system.UnselectPack();
     board_->SetSmallPicturePath(entry->thumbnail);
     board_->SetState(kStateBuild);
+    board_->SetBackgroundColour(static_cast<uint32_t>(profile_->GetSettings()->background));
     state_ = kPlaying;
     CreatePlayPanel();
+    ShowHelp(1);
 }
 
 void PUZZLE::CreatePlayPanel() {
@@ -300,11 +303,6 @@ void PUZZLE::PlacePlayPanel() {
     play_panel_->SetPosition(width_ / 2, static_cast<int>(height_ * 0.97));
 }
 
-void PUZZLE::SetPzlOpt() {
-    SoundPlay(g_sounds[kButtonPressSound]);
-    // The difficulty choice opens here once it exists.
-}
-
 void PUZZLE::OpenQuitQuestion() {
     g_file_system.SelectPack(g_resources.packs.gui_pack);
     quit_question_ = std::make_unique<PUZZLE_QUIT_QUEST>();
@@ -312,6 +310,7 @@ void PUZZLE::OpenQuitQuestion() {
 }
 
 void PUZZLE::EndGame() {
+    CloseGameWindows();
     board_.reset();
     play_panel_.reset();
     state_ = kMenu;
@@ -330,7 +329,6 @@ void PUZZLE::RefreshScoreButton() {
 }
 
 void PUZZLE::ApplySettings() {
-    profile_->LoadSettings();
     const PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
     if (state_ != kPlaying) {
         WUN::ST_GAME& frame = Frame();
@@ -371,9 +369,20 @@ void PUZZLE::ApplyGameCursor(bool on) {
 
 void PUZZLE::ApplyVolumes() {
     const PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
+    SetSoundVolume(settings.sound_volume);
+    SetMusicVolume(settings.music_volume);
+}
+
+void PUZZLE::SetMusicVolume(float volume) {
+    SoundSetVolume(g_sounds[kMenuMusic], volume);
+    SoundSetVolume(g_sounds[kGameMusic], volume);
+}
+
+void PUZZLE::SetSoundVolume(float volume) {
     for (int i = 0; i < kSoundCount; ++i) {
-        const bool music = i == kMenuMusic || i == kGameMusic;
-        SoundSetVolume(g_sounds[i], music ? settings.music_volume : settings.sound_volume);
+        if (i != kMenuMusic && i != kGameMusic) {
+            SoundSetVolume(g_sounds[i], volume);
+        }
     }
 }
 
@@ -388,6 +397,9 @@ void PUZZLE::Layout(int resolution_code) {
         overlay->SetPosition(frame.Centre.x, frame.Centre.y);
     }
     menu_->Layout(width_, height_);
+    if (difficulty_dialog_) {
+        difficulty_dialog_->Layout();
+    }
     if (board_) {
         board_->Layout();
     }
@@ -422,31 +434,50 @@ int PUZZLE::Draw(int) {
 
 void PUZZLE::DrawOverlay() {
     if (state_ == kPlaying) {
-        if (save_question_) {
-            save_question_->Draw(0);
-        }
-        if (quit_question_) {
-            quit_question_->Draw(0);
-        }
-        play_panel_->DrawHints();
-        board_->DrawOverlay();
+        DrawPlayingOverlay();
+    } else if (state_ == kChoice && difficulty_dialog_) {
+        DrawChoiceOverlay();
     } else {
-        menu_->DrawFloor();
-        menu_->DrawFurniture();
-        profile_->DrawGreeting(Frame().Centre.x, menu_->GreetingY());
-        book_->Draw();
-        if (PUZZLE_CATEGORY* category = CurrentCategory()) {
-            category->Draw();
-        }
-        book_->DrawLabels();
-        menu_->DrawButtons();
-        profile_->DrawWindow();
-        if (quit_question_) {
-            quit_question_->Draw(0);
-        }
+        DrawMenuOverlay();
     }
     sparks_->Draw(0);
     burst_->Draw(0);
+}
+
+void PUZZLE::DrawPlayingOverlay() {
+    if (options_dialog_) {
+        options_dialog_->Draw(0);
+    }
+    if (save_question_) {
+        save_question_->Draw(0);
+    }
+    if (quit_question_) {
+        quit_question_->Draw(0);
+    }
+    play_panel_->DrawHints();
+    board_->DrawOverlay();
+    if (help_screen_) {
+        help_screen_->Draw(0);
+    }
+}
+
+void PUZZLE::DrawMenuOverlay() {
+    menu_->DrawFloor();
+    menu_->DrawFurniture();
+    profile_->DrawGreeting(Frame().Centre.x, menu_->GreetingY());
+    book_->Draw();
+    if (PUZZLE_CATEGORY* category = CurrentCategory()) {
+        category->Draw();
+    }
+    book_->DrawLabels();
+    menu_->DrawButtons();
+    profile_->DrawWindow();
+    if (settings_dialog_) {
+        settings_dialog_->Draw(0);
+    }
+    if (quit_question_) {
+        quit_question_->Draw(0);
+    }
 }
 
 // --- Button actions.

@@ -2,11 +2,13 @@
 // book, the windows that open from it, the player's profile and, while a game runs, the board.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/ui/object_tree.h"
+#include "game/shell/screen_limits.h"
 
 class PLAY_PANEL;
 class PROFILE;
@@ -18,11 +20,15 @@ class WSPRITE;
 
 namespace GAME {
 
+class DIFFICULTY_DIALOG;
+class FAQ_SCREEN;
 class MENU_BOOK;
 class MENU_SCREEN;
+class PUZZLE_OPTIONS_GAME;
 class PUZZLE_PIECES_SYSTEM;
 class PUZZLE_QUIT_QUEST;
 class PUZZLE_SAVE_QUEST;
+class PUZZLE_SETTINGS;
 
 class PUZZLE : public WST::ST {
   public:
@@ -47,9 +53,17 @@ class PUZZLE : public WST::ST {
     void SelectPage(int page);
     // Starts the selected picture at once.
     void Play();
-    // Opens the difficulty choice for the selected picture.
+    // Opens the difficulty choice for the selected picture: a preview of its cut over a panel
+    // of controls. Nothing on the saved-games page.
     void SetPzlOpt();
     void OpenQuitQuestion();
+    // The settings window of the menu.
+    void OpenSettings();
+    // Opens the options window of a running game, or closes it as its Cancel would.
+    void ToggleOptionsDialog();
+    // While the player's help flag is set: mode 1 the mouse page for this board's rotation,
+    // any other mode the pocket page, which ends the help for this player.
+    void ShowHelp(int mode);
     // Reads the player's settings and applies them: video mode (outside a game), cursor,
     // volumes, layout; then saves them and shows page 1.
     void ApplySettings();
@@ -66,20 +80,43 @@ class PUZZLE : public WST::ST {
     bool QuitQuestionOpen() const { return quit_question_ != nullptr; }
     bool SaveQuestionOpen() const { return save_question_ != nullptr; }
     int ResolutionCode() const { return resolution_code_; }
+    DIFFICULTY_DIALOG* DifficultyDialog() const { return difficulty_dialog_.get(); }
+    // The settings window, null while it is closed (and while the first frame's stand-in holds
+    // its place).
+    PUZZLE_SETTINGS* SettingsWindow() const;
+    PUZZLE_OPTIONS_GAME* OptionsWindow() const { return options_dialog_.get(); }
+    FAQ_SCREEN* HelpScreen() const { return help_screen_.get(); }
+
+    // What the resolution window may offer; tests and tools stand in for the display here.
+    std::function<SCREEN_LIMITS()> read_screen_limits = &SCREEN_LIMITS::Current;
 
   private:
     bool UpdateKeysAndPointer();
     bool UpdateSettingsDialog();
     bool UpdatePlayerWindow();
+    bool UpdateHelpScreen();
     bool UpdateQuitQuestion();
+    bool UpdateOptionsDialog();
     void UpdatePlaying();
+    void UpdateChoice();
     void UpdateMenu();
+    // The preview cut again with the difficulty choice's values.
+    void RecutPreview();
+    void CloseOptionsDialog();
+    // The windows that belong to a game, closed when it ends.
+    void CloseGameWindows();
     void EndGame();
     void CreatePlayPanel();
     void PlacePlayPanel();
+    void DrawPlayingOverlay();
+    void DrawChoiceOverlay();
+    void DrawMenuOverlay();
     void RefreshSaves();
     void RefreshScoreButton();
     void ApplyVolumes();
+    // Volumes 0..1: the music tracks, and every other sound.
+    void SetMusicVolume(float volume);
+    void SetSoundVolume(float volume);
     void ApplyGameCursor(bool on);
     std::vector<std::string> CategoryLabels() const;
 
@@ -104,6 +141,9 @@ class PUZZLE : public WST::ST {
     // The settings window; until the first frame a stand-in that answers OK at once, so the
     // player's settings are applied before anything of the menu is drawn.
     std::unique_ptr<WST::ST> settings_dialog_;
+    std::unique_ptr<DIFFICULTY_DIALOG> difficulty_dialog_;
+    std::unique_ptr<PUZZLE_OPTIONS_GAME> options_dialog_;
+    std::unique_ptr<FAQ_SCREEN> help_screen_;
     std::unique_ptr<PUZZLE_QUIT_QUEST> quit_question_;
     std::unique_ptr<PUZZLE_SAVE_QUEST> save_question_;
 };

@@ -1,0 +1,13 @@
+// Fills a value into a localised text without handing the text to printf: the text comes from a
+// file, and a stray conversion in it must never read an argument that is not there.
+#pragma once
+
+#include <string>
+
+namespace GAME {
+
+// The text with its first "%c" (c any of conversions) replaced by value and every "%%" by "%";
+// any other '%' stays as it is.
+std::string FillText(const std::string& text, const char* conversions, const std::string& value);
+
+}  // namespace GAME
