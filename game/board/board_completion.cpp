@@ -2,8 +2,8 @@
 // out, the win dialog opens and the game's save file goes.
 #include <ctime>
 
-#include "engine/resources/file_system.h"
 #include "engine/resources/config.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
 #include "game/board/completion_results.h"
 #include "game/board/pieces_system.h"
@@ -21,13 +21,17 @@ void PUZZLE_PIECES_SYSTEM::Complete() {
     if (g_config.trofei_enable && settings != nullptr) {
         EvaluateTrophies(counters, pieces, g_config.trofy, *settings, results);
     }
-    g_file_system.SelectPack(g_resources.packs.gui_pack);
-    win_dialog_ = std::make_unique<WDIALOGWIN>(results);
-    g_file_system.UnselectPack();
+    OpenWinDialog(results);
     // A finished game is not resumed.
     if (!save_path.empty()) {
         WFILE_SYSTEM::RemoveFile(save_path);
     }
+}
+
+void PUZZLE_PIECES_SYSTEM::OpenWinDialog(const RESULT_RECORD& results) {
+    g_file_system.SelectPack(g_resources.packs.gui_pack);
+    win_dialog_ = std::make_unique<WDIALOGWIN>(results);
+    g_file_system.UnselectPack();
 }
 
 }  // namespace GAME

@@ -193,6 +193,9 @@ void PUZZLE_PIECES_SYSTEM::Layout() {
     if (resolution_message_ != nullptr) {
         resolution_message_->Layout();
     }
+    if (win_dialog_ != nullptr) {
+        win_dialog_->Layout();
+    }
 }
 
 void PUZZLE_PIECES_SYSTEM::ResetCounters() {
@@ -260,7 +263,7 @@ int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
             Complete();
             return kBoardFinished;
         }
-        return win_dialog_->Update() == -1 ? kBoardLeave : kBoardNothing;
+        return win_dialog_->Update(0, 0.0f) == -1 ? kBoardLeave : kBoardNothing;
     }
     const int pocket = pocket_->Update(dt);
     if (pocket == PUZZLE_POCKET::kToggled) {

@@ -34,7 +34,7 @@ void PUZZLE_PIECES_SYSTEM::DrawOverlay() {
         DrawMagnifier();
     }
     if (win_dialog_ != nullptr) {
-        win_dialog_->Draw();
+        win_dialog_->Draw(0);
     }
     if (resolution_message_ != nullptr) {
         resolution_message_->DrawMessage();

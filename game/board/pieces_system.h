@@ -15,6 +15,7 @@
 #include "game/board/pocket.h"
 #include "game/board/puzzle_piece.h"
 #include "game/board/score_display.h"
+#include "game/records/result_record.h"
 
 class PARTIC_CIRCLE;
 class WRENDER;
@@ -108,6 +109,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     // The message that the game was saved at another screen resolution; play waits for it.
     void OpenResolutionMessage();
     const PUZZLE_MESSAGE_RESOLUTION* ResolutionMessage() const { return resolution_message_.get(); }
+    // The win dialog with a finished game's results (the completion opens it).
+    void OpenWinDialog(const RESULT_RECORD& results);
     // Open from the completion on; null before.
     const WDIALOGWIN* WinDialog() const { return win_dialog_.get(); }
 

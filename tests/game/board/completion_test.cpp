@@ -77,6 +77,32 @@ TEST_F(TrophiesTest, AFirstGameAddsToEveryTotalAndReportsTheLevelsItReaches) {
     }
 }
 
+TEST_F(TrophiesTest, AFirstSmallGameBringsCollectorInconstancyAndEndurenceOnly) {
+    // 12 pieces, all in the frame, score 150, 300 s.
+    counters.regFinishP = 12;
+    counters.regSc = 150;
+    counters.regTa = 300.0f;
+    EvaluateTrophies(counters, 12, thresholds, settings, results);
+    const int expected[P::kTrophyCount] = {1, 0, 1, 0, 1, 0, 0};
+    for (int t = 0; t < P::kTrophyCount; ++t) {
+        EXPECT_EQ(settings.trophy_levels[t], expected[t]) << "trophy " << t;
+        EXPECT_EQ(results.new_trophy_levels[t], expected[t]) << "trophy " << t;
+    }
+}
+
+TEST_F(TrophiesTest, RaisingAThresholdAboveTheTotalDropsTheLevel) {
+    counters.regFinishP = 12;
+    EvaluateTrophies(counters, 12, thresholds, settings, results);
+    ASSERT_EQ(settings.trophy_levels[P::kCollector], 1);
+    CONFIG::TROFY raised = thresholds;
+    raised.collector_1 = 100;
+    raised.collector_2 = 1000;
+    counters.regFinishP = 0;
+    results = RESULT_RECORD{};
+    EvaluateTrophies(counters, 12, raised, settings, results);
+    EXPECT_EQ(settings.trophy_levels[P::kCollector], 0);
+}
+
 TEST_F(TrophiesTest, TotalsSetTheirLevelWhilePerGameValuesOnlyRaiseIt) {
     struct CASE {
         const char* what;
