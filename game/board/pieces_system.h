@@ -27,6 +27,7 @@ namespace GAME {
 
 class PUZZLE_MESSAGE_RESOLUTION;
 class WDIALOGWIN;
+struct SAVED_PUZZLE;
 
 // The board's update results for the shell. The board never reaches into the play panel: the
 // results 1000 + n tell the shell to release the panel button that answers n.
@@ -97,6 +98,22 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void BuildPieces();
     // The cut lines over the picture for the preview.
     void DrawPreviewGrid();
+
+    // --- Saving and restoring (board_save.cpp).
+
+    // Writes the game to its save path, or, for a game that has none, to the first free name
+    // prefix + n + ".pzl" (not kept: a new game saved twice makes two files). resolution_code is
+    // the shell's screen mode, kept so that a load at another one can say so. 1 when written,
+    // -1 when not (an older file of that name is then left whole).
+    int Save(const std::string& prefix, int resolution_code) const;
+    // Puts a saved game (read by ReadSaveFile) on a board that was constructed and given its
+    // aspect, in place of Init and the build: the same cut from the saved parameters, the pieces
+    // and counters brought into a playable state (CheckSavedGame), groups at the bottom of the
+    // stack, the completed frame locked, the resolution message when resolution_code differs from
+    // the saved one, and state 4. Later saves go to path. -1 when the picture cannot be cut into
+    // the saved grid: the shell then drops the board.
+    int Restore(const SAVED_PUZZLE& saved, const std::string& path,
+                PUZZLE_PLAYER_PROFILE* player_settings, int resolution_code);
 
     // --- The pocket and the fly frame.
 

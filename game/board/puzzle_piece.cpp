@@ -98,6 +98,16 @@ void PUZZLE_PIECE::TurnAbout(float px, float py) {
     }
 }
 
+void PUZZLE_PIECE::SetTurns(int quarter_turns) {
+    const int wanted = quarter_turns & 3;
+    for (; trt != wanted; trt = (trt + 1) & 3) {
+        for (FLOAT_POINT& p : outline) {
+            p = {-p.y, p.x};
+        }
+    }
+    sprite.rotation = trt * kQuarterTurn;
+}
+
 bool PUZZLE_PIECE::InsideRect(float x1, float y1, float x2, float y2) const {
     return appear == 1.0f && X() >= std::min(x1, x2) && X() <= std::max(x1, x2) &&
            Y() >= std::min(y1, y2) && Y() <= std::max(y1, y2);

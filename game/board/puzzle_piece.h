@@ -35,6 +35,9 @@ class PUZZLE_PIECE {
     // Starts a clockwise quarter turn about (px, py) unless the piece is placed; the outline
     // turns at once, the sprite over about 0.11 s.
     void TurnAbout(float px, float py);
+    // Turns a piece that is not turning to quarter_turns (taken modulo 4) at once, outline and
+    // sprite.
+    void SetTurns(int quarter_turns);
     // appear is 1 and the centre lies in the rectangle of the two corners (borders included).
     bool InsideRect(float x1, float y1, float x2, float y2) const;
     // The point (logical pixels) lies inside the outline: the even-odd rule on integers.

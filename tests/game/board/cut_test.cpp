@@ -9,6 +9,7 @@
 #include "game/board/cut_fill.h"
 #include "game/board/cut_grid.h"
 #include "game/board/picture_cut.h"
+#include "tests/game/board/cut_hash.h"
 #include "tools/devkit/test_picture.h"
 
 namespace GAME {
@@ -22,46 +23,6 @@ std::vector<uint32_t> PictureWithHole(int w, int h) {
             texels[y * w + x] = 0;
     }
     return texels;
-}
-
-struct CUT_RESULT {
-    PICTURE_CUT cut;
-    std::vector<std::vector<uint32_t>> pieces;
-};
-
-CUT_RESULT Cut(int w, int h, int min_pieces, float aspect, float distort) {
-    const std::vector<uint32_t> picture = MakeTestPicture(w, h);
-    std::vector<uint32_t> mask(picture.size());
-    CUT_RESULT result;
-    const CUT_GRID grid = ChooseGrid(w, h, min_pieces, aspect, distort);
-    result.cut = CutPicture(picture.data(), grid, TEXEL_VIEW{mask.data(), w, h},
-                            [&](int, int, int width, int height) {
-                                result.pieces.emplace_back(static_cast<size_t>(width) * height);
-                                return TEXEL_VIEW{result.pieces.back().data(), width, height};
-                            });
-    return result;
-}
-
-// FNV-1a, 64 bits, over the value's four bytes from the lowest.
-uint64_t Fnv(uint64_t hash, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        hash ^= (value >> (8 * i)) & 0xFF;
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
-// The corners, the shape table, then every piece's texels in cut order (row by row).
-uint64_t HashOf(const CUT_RESULT& r) {
-    uint64_t hash = 14695981039346656037ull;
-    for (const CUT_POINT& p : r.cut.lines.corners)
-        hash = Fnv(Fnv(hash, p.x), p.y);
-    for (const CUT_POINT& p : r.cut.lines.shapes)
-        hash = Fnv(Fnv(hash, p.x), p.y);
-    for (const auto& piece : r.pieces)
-        for (uint32_t t : piece)
-            hash = Fnv(hash, t);
-    return hash;
 }
 
 TEST(CutGrid, GridAndCellFollowThePictureShape) {
@@ -159,9 +120,12 @@ TEST(CutPicture, TheCutOfTheTestPictureIsPinned) {
         uint64_t hash;
     };
     const CASE cases[] = {
-        {320, 240, 3, 0.0f, 0x0cab891d5f396422ull},  {320, 240, 5, 0.29f, 0x9a9f567ae47880fdull},
-        {320, 240, 8, 1.0f, 0xee5d43043e479f9bull},  {240, 320, 3, 0.0f, 0xc0f36f989658bf3aull},
-        {240, 320, 5, 0.29f, 0x6b7fb4a8deb539d3ull}, {240, 320, 8, 1.0f, 0x4aeae3b21c96c4f1ull},
+        {320, 240, 3, 0.0f, 0x0cab891d5f396422ull},
+        {320, 240, 5, 0.29f, kPinnedCut320x240Min5Distort29},
+        {320, 240, 8, 1.0f, 0xee5d43043e479f9bull},
+        {240, 320, 3, 0.0f, 0xc0f36f989658bf3aull},
+        {240, 320, 5, 0.29f, 0x6b7fb4a8deb539d3ull},
+        {240, 320, 8, 1.0f, 0x4aeae3b21c96c4f1ull},
     };
     for (const CASE& c : cases) {
         const uint64_t hash = HashOf(Cut(c.w, c.h, c.min, 0.75f, c.distort));
