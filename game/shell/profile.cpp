@@ -136,13 +136,13 @@ std::vector<std::string> PROFILE::PlayerNames() const {
     return names;
 }
 
-uint32_t PROFILE::ScoreOf(const std::string& name) const {
+std::optional<uint32_t> PROFILE::ScoreOf(const std::string& name) const {
     if (name == name_) {
         return settings_.jigsaw_master;
     }
     if (!IsUsablePlayerName(root_, name) ||
         WFILE_SYSTEM::FileExists(SettingsPath(PlayerFolder(name))) != 1) {
-        return 0;
+        return std::nullopt;
     }
     PUZZLE_PLAYER_PROFILE record;
     DETACHED_FRAME detached;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,9 +67,9 @@ class PROFILE {
     int DeletePlayer(const std::string& name);
     // Folder names in the root that are usable players, sorted.
     std::vector<std::string> PlayerNames() const;
-    // The jigsaw_master counter of the player (the current one's from memory); 0 without a
-    // settings file. Reading another player's record changes no file.
-    uint32_t ScoreOf(const std::string& name) const;
+    // The jigsaw_master counter of the player (the current one's from memory); none for another
+    // player without a settings file. Reading another player's record changes no file.
+    std::optional<uint32_t> ScoreOf(const std::string& name) const;
 
     // Opens the player window (its images come from gui_pack) listing the player folders, the
     // current player on top and selected. Does nothing while it is open.

@@ -10,4 +10,9 @@ namespace GAME {
 // any other '%' stays as it is.
 std::string FillText(const std::string& text, const char* conversions, const std::string& value);
 
+// The text with its first two number conversions replaced by first and second: "%i" and "%d"
+// as they are, "%.*i" and "%.*d" (a precision taken as an argument) with at least two digits;
+// every "%%" becomes "%" and any other '%' stays as it is.
+std::string FillTwoNumbers(const std::string& text, int first, int second);
+
 }  // namespace GAME

@@ -22,4 +22,19 @@ TEST(TextFillTest, FillsTheFirstConversionAndLeavesStrayOnesAlone) {
     }
 }
 
+TEST(TextFillTest, FillsTwoNumbersWithTheirPrecisionAndNothingMore) {
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        {"Time: %.*i:%.*i", "Time: 02:05"},
+        {"%i h %d min", "2 h 5 min"},
+        {"%.*d:%.*i:%.*i", "02:05:%.*i"},  // a third conversion has no value
+        {"%s %x 5%%", "%s %x 5%"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GAME::FillTwoNumbers(c.text, 2, 5), c.expected) << c.text;
+    }
+}
+
 }  // namespace
