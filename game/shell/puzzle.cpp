@@ -18,11 +18,15 @@
 #include "game/shell/catalogue_reader.h"
 #include "game/shell/difficulty_dialog.h"
 #include "game/shell/help_page.h"
+#include "game/shell/leader_board.h"
 #include "game/shell/menu_book.h"
 #include "game/shell/menu_screen.h"
 #include "game/shell/options_window.h"
 #include "game/shell/profile.h"
+#include "game/shell/saves_list.h"
+#include "game/shell/score_board.h"
 #include "game/shell/settings_window.h"
+#include "game/shell/trophy_panel.h"
 #include "game/shell/window_parts.h"
 
 namespace GAME {
@@ -75,6 +79,7 @@ PUZZLE::PUZZLE() {
     book_ = std::make_unique<MENU_BOOK>(CategoryLabels());
     g_file_system.UnselectPack();
     SelectPage(1);
+    saves_ = std::make_unique<SAVES_LIST>();
     RefreshSaves();
     g_file_system.SelectPack(g_resources.packs.effects_pack);
     sparks_ = std::make_unique<WUN::PARTIC>(g_resources.particle.snow, 0, kSparkCount);
@@ -96,7 +101,7 @@ PUZZLE::~PUZZLE() = default;
 
 int PUZZLE::Update(int, float) {
     if (UpdateKeysAndPointer() || UpdateSettingsDialog() || UpdatePlayerWindow() ||
-        UpdateHelpScreen() || UpdateQuitQuestion()) {
+        UpdateHelpScreen() || UpdateQuitQuestion() || UpdateRecordWindows()) {
         return 0;
     }
     if (state_ == kPlaying) {
@@ -110,8 +115,8 @@ int PUZZLE::Update(int, float) {
 }
 
 bool PUZZLE::UpdateKeysAndPointer() {
-    if (KeyHeld(VK_CONTROL) && KeyHeld('Q')) {
-        // A running game would be saved here once games can be kept.
+    if (KeyHeld(VK_CONTROL) && KeyHeld('Q') && Frame().IsRunning()) {
+        SaveGame();
         Frame().Quit();
     }
     int x = 0;
@@ -165,7 +170,9 @@ void PUZZLE::UpdatePlaying() {
     if (save_question_) {
         const int answer = save_question_->Update(0, 0.0f);
         if (answer == 1) {
-            // Games are kept once the saved-game file exists; until then saving ends the game.
+            if (board_->counters.regCg >= 1) {
+                SaveGame();
+            }
             EndGame();
             RefreshSaves();
         } else if (answer == -1) {
@@ -189,6 +196,9 @@ void PUZZLE::UpdatePlaying() {
             break;
     }
     switch (frame.result) {
+        case kBoardFinished:
+            SaveResult();
+            break;
         case kBoardLeave:
             CloseGameWindows();
             board_.reset();
@@ -212,15 +222,28 @@ void PUZZLE::UpdateMenu() {
         profile_->OpenWindow();
         return;
     }
-    // Trophy panel and boards open from here once they exist.
     const int clicked = menu_->UpdateButtons();
     if (state_ != kMenu) {
         return;  // a button's action started a game
     }
-    if (clicked == kButtonSettings) {
+    if (clicked >= 0) {
         SoundPlay(g_sounds[kButtonPressSound]);
-        OpenSettings();
-        return;
+    }
+    switch (clicked) {
+        case kButtonSettings:
+            OpenSettings();
+            return;
+        case kButtonTrophy:
+            OpenTrophyPanel();
+            return;
+        case kButtonTop:
+            OpenLeaderBoard();
+            return;
+        case kButtonScore:
+            OpenScoreBoard();
+            return;
+        default:
+            break;
     }
     if (KeyPressed(VK_ESCAPE)) {
         OpenQuitQuestion();
@@ -232,6 +255,12 @@ void PUZZLE::UpdateMenu() {
     }
     if (const int page = book_->Update(); page != 0) {
         SelectPage(page);
+        return;
+    }
+    if (saves_shown_ && current_page_ == SavesPage()) {
+        if (saves_->Update() == SAVES_LIST::kEmptied) {
+            RefreshSaves();
+        }
         return;
     }
     if (PUZZLE_CATEGORY* category = CurrentCategory()) {
@@ -261,13 +290,21 @@ PUZZLE_CATEGORY* PUZZLE::CurrentCategory() const {
 
 void PUZZLE::SelectPage(int page) {
     SoundPlay(g_sounds[kButtonPressSound]);
+    ShowPage(page);
+}
+
+void PUZZLE::ShowPage(int page) {
     book_->SetCurrentPage(page);
-    menu_->Button(kButtonCut).SetEnabled(page != CategoryCount() + 1);
+    menu_->Button(kButtonCut).SetEnabled(page != SavesPage());
     current_page_ = page;
 }
 
 void PUZZLE::Play() {
     SoundPlay(g_sounds[kButtonPlayPressSound]);
+    if (saves_shown_ && current_page_ == SavesPage()) {
+        PlaySaved();
+        return;
+    }
     PUZZLE_CATEGORY* category = CurrentCategory();
     const FRAME* entry = category != nullptr ? category->SelectedEntry() : nullptr;
     // A game needs a picture: never a board cut from the default texture.
@@ -276,13 +313,13 @@ void PUZZLE::Play() {
     }
     board_.reset();
     board_ = std::make_unique<PUZZLE_PIECES_SYSTEM>();
-    g_file_system.SelectPack(g_resources.packs.low_pack);
+    // Games are cut from the pack low_pack, where a saved game finds its picture again.
+    board_->pack_name = g_resources.packs.low_pack;
     board_->cols = entry->columns;
     board_->rows = entry->rows;
     board_->SetAspect(entry->aspect);
     board_->Init(entry->picture, entry->Min, static_cast<int>(0.7f * width_),
                  profile_->GetSettings(), entry->rot, 1.0f, 0);
-    g_file_system.UnselectPack();
     board_->SetSmallPicturePath(entry->thumbnail);
     board_->SetState(kStateBuild);
     board_->SetBackgroundColour(static_cast<uint32_t>(profile_->GetSettings()->background));
@@ -316,11 +353,6 @@ void PUZZLE::EndGame() {
     state_ = kMenu;
     save_question_.reset();
     Input().ClearButtons();
-}
-
-void PUZZLE::RefreshSaves() {
-    // The saved-games page joins the book once games can be kept.
-    book_->SetSavesTab(false);
 }
 
 void PUZZLE::RefreshScoreButton() {
@@ -409,6 +441,7 @@ void PUZZLE::Layout(int resolution_code) {
     for (const auto& category : categories_) {
         category->LayoutPage(width_, height_);
     }
+    saves_->LayoutPage(width_, height_);
     book_->Layout();
     profile_->LayoutWindow();
     if (quit_question_) {
@@ -417,6 +450,7 @@ void PUZZLE::Layout(int resolution_code) {
     if (save_question_) {
         save_question_->Layout();
     }
+    LayoutRecordWindows();
 }
 
 // --- Drawing.
@@ -468,6 +502,8 @@ void PUZZLE::DrawMenuOverlay() {
     book_->Draw();
     if (PUZZLE_CATEGORY* category = CurrentCategory()) {
         category->Draw();
+    } else if (saves_shown_ && current_page_ == SavesPage()) {
+        saves_->Draw();
     }
     book_->DrawLabels();
     menu_->DrawButtons();
@@ -475,6 +511,7 @@ void PUZZLE::DrawMenuOverlay() {
     if (settings_dialog_) {
         settings_dialog_->Draw(0);
     }
+    DrawRecordWindows();
     if (quit_question_) {
         quit_question_->Draw(0);
     }

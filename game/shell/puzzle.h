@@ -14,7 +14,8 @@ class PLAY_PANEL;
 class PROFILE;
 namespace WUN {
 class PARTIC;
-}
+class TROFEI_PANEL;
+}  // namespace WUN
 class PUZZLE_CATEGORY;
 class WSPRITE;
 
@@ -22,6 +23,7 @@ namespace GAME {
 
 class DIFFICULTY_DIALOG;
 class FAQ_SCREEN;
+class LIDER_BOARD;
 class MENU_BOOK;
 class MENU_SCREEN;
 class PUZZLE_OPTIONS_GAME;
@@ -29,6 +31,8 @@ class PUZZLE_PIECES_SYSTEM;
 class PUZZLE_QUIT_QUEST;
 class PUZZLE_SAVE_QUEST;
 class PUZZLE_SETTINGS;
+class SAVES_LIST;
+class SCORE_BOARD;
 
 class PUZZLE : public WST::ST {
   public:
@@ -49,9 +53,10 @@ class PUZZLE : public WST::ST {
     // Everything placed for the current screen; code is the screen mode it was laid out for.
     void Layout(int resolution_code);
 
-    // The book's page n (1-based; the category count + 1 is the saved-games page).
+    // The book's page n (1-based; the category count + 1 is the saved-games page), with the
+    // page sound.
     void SelectPage(int page);
-    // Starts the selected picture at once.
+    // Starts the selected picture at once, or on the saved-games page resumes the selected game.
     void Play();
     // Opens the difficulty choice for the selected picture: a preview of its cut over a panel
     // of controls. Nothing on the saved-games page.
@@ -67,6 +72,25 @@ class PUZZLE : public WST::ST {
     // Reads the player's settings and applies them: video mode (outside a game), cursor,
     // volumes, layout; then saves them and shows page 1.
     void ApplySettings();
+
+    // --- Saved games, results and trophies (puzzle_records.cpp).
+
+    // Appends the finished game to the player's results file and saves the settings with the
+    // trophy counters the completion changed; once per board.
+    void SaveResult();
+    // Each opens its window over the menu, or closes it when it is open.
+    void OpenScoreBoard();
+    void OpenLeaderBoard();
+    void OpenTrophyPanel();
+    // Rebuilds the saved-games page from the player's ".pzl" files: with none left the book
+    // loses its saves tab and shows page 1.
+    void RefreshSaves();
+    // The saved-games page, which is the book's last one (category count + 1) while it exists.
+    SAVES_LIST& Saves() const { return *saves_; }
+    bool SavesShown() const { return saves_shown_; }
+    int SavesPage() const { return CategoryCount() + 1; }
+    // The file name prefix of the player's new saves.
+    std::string SavePrefix() const;
 
     // The category of the current page; null on the saved-games page or without categories.
     PUZZLE_CATEGORY* CurrentCategory() const;
@@ -86,6 +110,9 @@ class PUZZLE : public WST::ST {
     PUZZLE_SETTINGS* SettingsWindow() const;
     PUZZLE_OPTIONS_GAME* OptionsWindow() const { return options_dialog_.get(); }
     FAQ_SCREEN* HelpScreen() const { return help_screen_.get(); }
+    SCORE_BOARD* ScoreBoard() const { return score_board_.get(); }
+    LIDER_BOARD* LeaderBoard() const { return leader_board_.get(); }
+    WUN::TROFEI_PANEL* TrophyPanel() const { return trophy_panel_.get(); }
 
     // What the resolution window may offer; tests and tools stand in for the display here.
     std::function<SCREEN_LIMITS()> read_screen_limits = &SCREEN_LIMITS::Current;
@@ -97,6 +124,17 @@ class PUZZLE : public WST::ST {
     bool UpdateHelpScreen();
     bool UpdateQuitQuestion();
     bool UpdateOptionsDialog();
+    // The leader board, score board and trophy panel: true while one of them is open.
+    bool UpdateRecordWindows();
+    void LayoutRecordWindows();
+    void DrawRecordWindows();
+    // Page n shown as the current one, its tab pressed; the cut button only on a category.
+    void ShowPage(int page);
+    // Resumes the saved game selected on the saved-games page; a file that cannot be restored
+    // leaves the menu as it is and the file on disk.
+    void PlaySaved();
+    // Saves the running game to the player's folder (Ctrl+Q, the save question).
+    void SaveGame();
     void UpdatePlaying();
     void UpdateChoice();
     void UpdateMenu();
@@ -111,7 +149,6 @@ class PUZZLE : public WST::ST {
     void DrawPlayingOverlay();
     void DrawChoiceOverlay();
     void DrawMenuOverlay();
-    void RefreshSaves();
     void RefreshScoreButton();
     void ApplyVolumes();
     // Volumes 0..1: the music tracks, and every other sound.
@@ -146,6 +183,11 @@ class PUZZLE : public WST::ST {
     std::unique_ptr<FAQ_SCREEN> help_screen_;
     std::unique_ptr<PUZZLE_QUIT_QUEST> quit_question_;
     std::unique_ptr<PUZZLE_SAVE_QUEST> save_question_;
+    std::unique_ptr<SAVES_LIST> saves_;
+    bool saves_shown_ = false;
+    std::unique_ptr<SCORE_BOARD> score_board_;
+    std::unique_ptr<LIDER_BOARD> leader_board_;
+    std::unique_ptr<WUN::TROFEI_PANEL> trophy_panel_;
 };
 
 }  // namespace GAME

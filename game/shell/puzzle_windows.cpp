@@ -169,14 +169,13 @@ void PUZZLE::SetPzlOpt() {
     std::printf("Starting%s\n", entry->picture.c_str());
     board_.reset();
     board_ = std::make_unique<PUZZLE_PIECES_SYSTEM>();
-    g_file_system.SelectPack(g_resources.packs.low_pack);
+    board_->pack_name = g_resources.packs.low_pack;
     board_->SetAspect(entry->aspect);
     // The preview is cut with the controls' starting values, so the labels and the slider agree
     // with the cut before anything is touched.
     const DIFFICULTY_DIALOG& dialog = *difficulty_dialog_;
     board_->Init(entry->picture, dialog.Pieces(), height_ - dialog.PanelHeight(),
                  profile_->GetSettings(), dialog.Rotation(), dialog.Deformation() / 100.0f, 0);
-    g_file_system.UnselectPack();
     board_->SetSmallPicturePath(entry->thumbnail);
     board_->SetState(kStatePreview);
     board_->DrawPreviewGrid();
