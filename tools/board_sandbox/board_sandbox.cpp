@@ -19,10 +19,10 @@
 #include "game/records/player_settings.h"
 #include "tools/board_sandbox/game_data.h"
 #include "tools/board_sandbox/sandbox_options.h"
-#include "tools/board_sandbox/solve_script.h"
 #include "tools/board_sandbox/tool_tour.h"
 #include "tools/devkit/input_driver.h"
 #include "tools/devkit/test_picture.h"
+#include "tools/game_driver/solve_script.h"
 
 namespace {
 

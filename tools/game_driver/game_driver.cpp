@@ -63,7 +63,7 @@ GAME_DRIVER::GAME_DRIVER() {
 }
 
 GAME_DRIVER::~GAME_DRIVER() {
-    if (!user_root_.empty()) {
+    if (!user_root_.empty() && !keep_user_root_) {
         std::error_code ignored;
         std::filesystem::remove_all(user_root_, ignored);
     }
@@ -81,7 +81,8 @@ bool GAME_DRIVER::Start(const std::string& game_dir, int width, int height) {
 }
 
 bool GAME_DRIVER::Start(const std::string& game_dir, const START& start) {
-    user_root_ = MakeTemporaryFolder();
+    keep_user_root_ = !start.user_root.empty();
+    user_root_ = keep_user_root_ ? start.user_root : MakeTemporaryFolder();
     if (user_root_.empty()) {
         problem_ = "no temporary folder";
         return false;

@@ -24,6 +24,9 @@ class GAME_DRIVER {
         int height = 768;
         // The player who played last; empty for a first start (no player yet).
         std::string player = "Tester";
+        // The home folder to run in, as an earlier run left it, and kept afterwards; empty for
+        // a new temporary one that goes with the driver.
+        std::string user_root;
     };
 
     GAME_DRIVER();
@@ -32,11 +35,11 @@ class GAME_DRIVER {
     GAME_DRIVER(const GAME_DRIVER&) = delete;
     GAME_DRIVER& operator=(const GAME_DRIVER&) = delete;
 
-    // Makes game_dir the working folder, points HOME and the XDG folders into a new temporary
-    // folder, writes a windowed "game.xml" of the size asked for (and the last player), then
-    // starts the program as its entry function does and steps until loading is over, clicking
-    // the logos away. The game's first frame (which applies the player's settings) has not run
-    // yet. False with a reason in Problem() when any step fails.
+    // Makes game_dir the working folder, points HOME and the XDG folders into the start's user
+    // root (by default a new temporary folder), writes a windowed "game.xml" of the size asked
+    // for (and the last player), then starts the program as its entry function does and steps
+    // until loading is over, clicking the logos away. The game's first frame (which applies the
+    // player's settings) has not run yet. False with a reason in Problem() when any step fails.
     bool Start(const std::string& game_dir, const START& start);
     bool Start(const std::string& game_dir, int width, int height);
     const std::string& Problem() const { return problem_; }
@@ -74,6 +77,7 @@ class GAME_DRIVER {
 
     std::string problem_;
     std::string user_root_;
+    bool keep_user_root_ = false;
     std::vector<int> progress_;
     std::unique_ptr<INPUT_DRIVER> input_;
 };

@@ -1,6 +1,6 @@
 // SOLVE_SCRIPT: plays a dealt board to the end through the input driver, turning each piece
 // upright with right clicks and dragging it onto its home cell, in grid order.
-#include "tools/board_sandbox/solve_script.h"
+#include "tools/game_driver/solve_script.h"
 
 #include <cmath>
 
