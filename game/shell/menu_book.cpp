@@ -7,6 +7,7 @@
 
 #include "engine/frame/game.h"
 #include "engine/resources/config.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
 #include "engine/text/font.h"
 #include "engine/text/strings.h"
@@ -21,6 +22,8 @@ namespace {
 constexpr int kMainFont = 1;
 constexpr int kButtonOverSound = 1;
 constexpr int kTabLabelLift = 5;  // pixels the label stands above the tab's centre
+constexpr int kTabInset = 100;    // pixels from the book's top to the first tab, and from its
+                                  // bottom to the saves tab
 
 std::unique_ptr<BUTTONACT> MakeTab() {
     auto tab = std::make_unique<BUTTONACT>(g_resources.gallery_button, BUTTONACT::Action{});
@@ -84,13 +87,18 @@ void MENU_BOOK::PlaceTabs() {
     // book, where the thumbnails do not cover its label.
     const int tab_width = static_cast<int>(model.QuadWidth());
     const int tab_height = static_cast<int>(model.QuadHeight());
-    const int step = std::min(area_.Height() / count, tab_height);
+    int step = std::min(area_.Height() / count, tab_height);
+    if (saves_tab_ && !tabs_.empty()) {
+        // The saves tab stands near the bottom: the category tabs close up rather than run
+        // into it (with five categories they would).
+        step = std::min(step, (area_.Height() - 2 * kTabInset) / static_cast<int>(tabs_.size()));
+    }
     const int x = area_.left - tab_width / 8 + g_config.book.offset_from_page + 47;
     for (size_t i = 0; i < tabs_.size(); ++i) {
-        tabs_[i]->SetPosition(x, area_.top + static_cast<int>(i) * step + 100);
+        tabs_[i]->SetPosition(x, area_.top + static_cast<int>(i) * step + kTabInset);
     }
     if (saves_tab_) {
-        saves_tab_->SetPosition(x, area_.bottom - 100);
+        saves_tab_->SetPosition(x, area_.bottom - kTabInset);
     }
 }
 
@@ -149,7 +157,14 @@ void MENU_BOOK::SetSavesTab(bool shown) {
     if (shown == HasSavesTab()) {
         return;
     }
-    saves_tab_ = shown ? MakeTab() : nullptr;
+    if (shown) {
+        // The tab's image is in the book's pack, like the others'.
+        g_file_system.SelectPack(g_resources.packs.book_pack);
+        saves_tab_ = MakeTab();
+        g_file_system.UnselectPack();
+    } else {
+        saves_tab_ = nullptr;
+    }
     PlaceTabs();
     SetCurrentPage(current_page_);
 }

@@ -95,6 +95,7 @@ class PUZZLE : public WST::ST {
     // The category of the current page; null on the saved-games page or without categories.
     PUZZLE_CATEGORY* CurrentCategory() const;
     MENU_SCREEN& Menu() const { return *menu_; }
+    const MENU_BOOK& Book() const { return *book_; }
     int State() const { return state_; }
     int CurrentPage() const { return current_page_; }
     int CategoryCount() const { return static_cast<int>(categories_.size()); }

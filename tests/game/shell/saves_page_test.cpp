@@ -62,9 +62,15 @@ class SavesPageTest : public GameShellTest {
 
 TEST_F(SavesPageTest, AGameSavedFromPlayIsResumedFromItsPage) {
     ASSERT_FALSE(puzzle->SavesShown());
+    std::filesystem::create_directories(FolderPath("DATA/book"));
+    Image(400, 60, 0xFF44AA99, "DATA/book/gallery_button.png");
     PlayAndSave();
     ASSERT_TRUE(Exists("save1.pzl"));
     ASSERT_TRUE(puzzle->SavesShown());
+    // The saves tab joins the book with the tab image of the book's pack.
+    const BUTTONACT* tab = puzzle->Book().Tab(puzzle->CategoryCount());
+    ASSERT_NE(tab, nullptr);
+    EXPECT_NE(tab->GetTexture(), render->GetDefaultTexture());
 
     puzzle->SelectPage(puzzle->SavesPage());
     EXPECT_FALSE(puzzle->Menu().Button(kButtonCut).IsEnabled());
