@@ -1,7 +1,8 @@
 // screens_gallery OUT_DIR WIDTH HEIGHT [GAME_DIR]: runs the game on the offscreen driver at
 // WIDTH x HEIGHT and writes a screenshot of every window the shell opens over the menu and over
 // a game: the difficulty choice, settings, resolution and its confirmation, credits, in-game
-// options and the three help pages.
+// options and the three help pages; then the win dialog, the saved-games page, the trophy panel
+// and the score and leader boards.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "game/shell/resolution_window.h"
 #include "game/shell/settings_window.h"
 #include "tools/game_driver/game_driver.h"
+#include "tools/screens_gallery/records_screens.h"
 
 namespace {
 
@@ -109,6 +111,11 @@ int main(int argc, char** argv) {
     driver.Step();
     ClickOn(driver, game.OptionsWindow()->Chooser().Swatch(1));  // the board turns green at once
     shot("options");
+    game.ToggleOptionsDialog();
+    game.OpenQuitQuestion();
+    driver.Tap(VK_RETURN);
+    driver.Step();
+    ShootRecordScreens(driver, shot);
     std::printf("screens_gallery: %s\n", written ? "written" : "some screenshots failed");
     return written ? 0 : 1;
 }
