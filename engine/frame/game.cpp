@@ -210,6 +210,18 @@ void ST_GAME::PaintFrame() {
     render.Present();
 }
 
+void ST_GAME::FitToWindow(int width, int height) {
+    if (width <= 0 || height <= 0 ||
+        (width == render.GetBackBufferWidth() && height == render.GetBackBufferHeight())) {
+        return;
+    }
+    const int logical_width = render.GetLogicalWidth();
+    const int logical_height = render.GetLogicalHeight();
+    render.ResetMode(width, height, render.IsFullScreen());
+    render.SetLogicalSize(logical_width, logical_height);
+    exposed_ = true;
+}
+
 void ST_GAME::Redraw() {
     exposed_ = false;
     if (loading_counter_ > 0) {
