@@ -108,6 +108,14 @@ void ST_GAME::SetVideoMode(int width, int height, bool full_screen) {
     }
     render.SetLogicalSize(width, height);
     full_screen_now_ = full_screen;
+    // The window may not have taken the size asked for (or not yet): the picture goes where
+    // the window really is, and a later change of its size arrives as an event.
+    if (window.handle != nullptr) {
+        int actual_width = 0;
+        int actual_height = 0;
+        platform::WindowSize(window.handle, actual_width, actual_height);
+        FitToWindow(actual_width, actual_height);
+    }
 }
 
 int ST_GAME::Run() {
