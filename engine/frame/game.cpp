@@ -56,7 +56,10 @@ int ST_GAME::Init(const char* /*company*/, const char* product) {
         WriteDefaultGameXml();
     }
     ReadGameXml();
-    Centre = {window.width / 2, window.height / 2};
+    // Screens place their items around the middle of the logical picture; in full screen the
+    // window is the desktop, whose middle lies elsewhere in picture coordinates (the loading
+    // screen's logos showed off to the lower right).
+    Centre = {GetGameWidth() / 2, GetGameHeight() / 2};
     if (load_thread_) {
         loading_counter_ = 2;
         platform::StartThread(load_thread_);
