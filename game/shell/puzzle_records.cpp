@@ -38,8 +38,9 @@ std::string PUZZLE::SavePrefix() const {
 // --- Saved games.
 
 void PUZZLE::SaveGame() {
-    // A board still in its preview has no pieces to keep.
-    if (board_ && board_->state == kStatePlay) {
+    // A board still in its preview has no pieces to keep, and a finished game has been filed:
+    // kept, it could be finished and filed again.
+    if (board_ && board_->state == kStatePlay && board_->WinDialog() == nullptr) {
         board_->Save(SavePrefix(), resolution_code_);
     }
 }

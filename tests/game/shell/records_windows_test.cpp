@@ -57,6 +57,7 @@ class RecordsWindowsTest : public GameShellTest {
         Step();  // builds the pieces
         PUZZLE_PIECES_SYSTEM& board = *puzzle->Board();
         board.counters.regF = 1;
+        board.counters.regCg = 11;
         board.counters.regSc = 150;
         board.counters.regTa = 300.0f;
         board.finish_index = -2;
@@ -87,6 +88,16 @@ TEST_F(RecordsWindowsTest, AFinishedGameIsFiledOnceAndThenTheScoreButtonWorks) {
     EXPECT_EQ(puzzle->ScoreBoard()->RowCount(), 1);
     Press(VK_RETURN);
     EXPECT_EQ(puzzle->ScoreBoard(), nullptr);
+}
+
+TEST_F(RecordsWindowsTest, AFinishedGameIsNotKept) {
+    FinishAGame();
+    puzzle->OpenQuitQuestion();
+    Press(VK_RETURN);
+    ASSERT_TRUE(puzzle->SaveQuestionOpen());
+    Press(VK_RETURN);  // "save"
+    EXPECT_EQ(puzzle->State(), PUZZLE::kMenu);
+    EXPECT_TRUE(WFILE_SYSTEM::FindFiles(root + "Tester", "*.pzl", 0).empty());
 }
 
 TEST_F(RecordsWindowsTest, TheScoreBoardShowsEveryResultAndScrollsPastThree) {
