@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/platform/regular_file.h"
+
 pugi::xml_node FirstElement(pugi::xml_node node) {
     pugi::xml_node child = node.first_child();
     while (child && child.type() != pugi::node_element) {
@@ -55,7 +57,9 @@ const char* KeepText(const char* text) {
 }
 
 bool ParseXmlFile(pugi::xml_document& document, const char* path) {
-    if (document.load_file(path)) {
+    std::string bytes;
+    if (path && platform::ReadRegularFile(path, platform::kMaxTableFileBytes, bytes) &&
+        document.load_buffer(bytes.data(), bytes.size())) {
         return true;
     }
     document.reset();

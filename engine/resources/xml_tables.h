@@ -22,7 +22,8 @@ std::string ShortFloat(float value);
 const char* KeepText(const char* text);
 
 // Parses a file with the default options; a file that does not parse leaves the document empty
-// (the parser would otherwise keep what it read before the error). False when it did not parse.
+// (the parser would otherwise keep what it read before the error). False when it did not parse,
+// or is no regular file of at most platform::kMaxTableFileBytes.
 bool ParseXmlFile(pugi::xml_document& document, const char* path);
 
 // Saves the document to path through path + ".tmp"; false when it cannot be written.
