@@ -26,6 +26,29 @@ pugi::xml_node NextElement(pugi::xml_node node) {
     return sibling;
 }
 
+const char* LocalName(const char* qualified_name) {
+    const char* colon = std::strchr(qualified_name, ':');
+    return colon ? colon + 1 : qualified_name;
+}
+
+const char* NamespaceOf(pugi::xml_node element, const char* qualified_name, bool attribute) {
+    const char* local = LocalName(qualified_name);
+    if (attribute && local == qualified_name) {
+        return "";
+    }
+    std::string declaration = "xmlns";
+    if (local != qualified_name) {
+        declaration.append(":").append(qualified_name, local - 1);
+    }
+    for (pugi::xml_node scope = element; scope.type() == pugi::node_element;
+         scope = scope.parent()) {
+        if (const pugi::xml_attribute bound = scope.attribute(declaration.c_str())) {
+            return bound.value();
+        }
+    }
+    return "";
+}
+
 int DecimalInt(const char* text) {
     const long long value = std::strtoll(text ? text : "", nullptr, 10);
     if (value > INT_MAX) {

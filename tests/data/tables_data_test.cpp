@@ -5,8 +5,11 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <pugixml.hpp>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -165,6 +168,21 @@ TEST_F(TablesDataTest, StringsHoldEveryKeyTheGameResolves) {
         EXPECT_TRUE(Has(key)) << key;
     // Its presence would make the game demand a play.url file at start.
     EXPECT_FALSE(Has("error_play_url"));
+}
+
+// An office suite saving the file writes every element with the spreadsheet's prefix.
+TEST_F(TablesDataTest, StringsReadTheSameWithPrefixedElements) {
+    std::ifstream in("strings.xml", std::ios::binary);
+    const std::string shipped((std::istreambuf_iterator<char>(in)), {});
+    const std::string prefixed =
+        std::regex_replace(shipped, std::regex("<(/?)([A-Za-z])"), "<$1ss:$2");
+    ASSERT_NE(prefixed.find("<ss:Worksheet"), std::string::npos);
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(prefixed.c_str()));
+    WSTRING_TABLE table;
+    EXPECT_EQ(table.LoadSheet(document), GetStringTable().RowCount());
+    for (const char* key : kTextKeys)
+        EXPECT_STREQ(table.Lookup(key), GetStringTable().Lookup(key)) << key;
 }
 
 TEST_F(TablesDataTest, FormatsTakeTheArgumentsTheScreensPass) {
