@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "engine/platform/regular_file.h"
@@ -72,11 +74,10 @@ std::string ShortFloat(float value) {
 }
 
 const char* KeepText(const char* text) {
-    const size_t length = std::strlen(text ? text : "");
-    char* copy = new char[length + 1];
-    std::memcpy(copy, text ? text : "", length);
-    copy[length] = '\0';
-    return copy;
+    // Held by a list that is never destroyed, so that the copies stay reachable (and are not
+    // reported as leaks) even after the field that pointed at one has been given another text.
+    static auto* const kept = new std::deque<std::string>;
+    return kept->emplace_back(text ? text : "").c_str();
 }
 
 bool ParseXmlFile(pugi::xml_document& document, const char* path) {
