@@ -9,7 +9,6 @@
 #include <iterator>
 #include <map>
 #include <pugixml.hpp>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "engine/resources/registry.h"
 #include "engine/text/strings.h"
 #include "tests/data/game_folder.h"
+#include "tests/engine/text/sheet_fixture.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -174,8 +174,7 @@ TEST_F(TablesDataTest, StringsHoldEveryKeyTheGameResolves) {
 TEST_F(TablesDataTest, StringsReadTheSameWithPrefixedElements) {
     std::ifstream in("strings.xml", std::ios::binary);
     const std::string shipped((std::istreambuf_iterator<char>(in)), {});
-    const std::string prefixed =
-        std::regex_replace(shipped, std::regex("<(/?)([A-Za-z])"), "<$1ss:$2");
+    const std::string prefixed = PrefixElements(shipped, "ss:");
     ASSERT_NE(prefixed.find("<ss:Worksheet"), std::string::npos);
     pugi::xml_document document;
     ASSERT_TRUE(document.load_string(prefixed.c_str()));
