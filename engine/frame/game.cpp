@@ -56,7 +56,10 @@ int ST_GAME::Init(const char* /*company*/, const char* product) {
         WriteDefaultGameXml();
     }
     ReadGameXml();
-    Centre = {window.width / 2, window.height / 2};
+    // Screens place their items around the middle of the logical picture; in full screen the
+    // window is the desktop, whose middle lies elsewhere in picture coordinates (the loading
+    // screen's logos showed off to the lower right).
+    Centre = {GetGameWidth() / 2, GetGameHeight() / 2};
     if (load_thread_) {
         loading_counter_ = 2;
         platform::StartThread(load_thread_);
@@ -108,6 +111,14 @@ void ST_GAME::SetVideoMode(int width, int height, bool full_screen) {
     }
     render.SetLogicalSize(width, height);
     full_screen_now_ = full_screen;
+    // The window may not have taken the size asked for (or not yet): the picture goes where
+    // the window really is, and a later change of its size arrives as an event.
+    if (window.handle != nullptr) {
+        int actual_width = 0;
+        int actual_height = 0;
+        platform::WindowSize(window.handle, actual_width, actual_height);
+        FitToWindow(actual_width, actual_height);
+    }
 }
 
 int ST_GAME::Run() {
@@ -208,6 +219,18 @@ void ST_GAME::PaintFrame() {
         overlay_callback_();
     }
     render.Present();
+}
+
+void ST_GAME::FitToWindow(int width, int height) {
+    if (width <= 0 || height <= 0 ||
+        (width == render.GetBackBufferWidth() && height == render.GetBackBufferHeight())) {
+        return;
+    }
+    const int logical_width = render.GetLogicalWidth();
+    const int logical_height = render.GetLogicalHeight();
+    render.ResetMode(width, height, render.IsFullScreen());
+    render.SetLogicalSize(logical_width, logical_height);
+    exposed_ = true;
 }
 
 void ST_GAME::Redraw() {

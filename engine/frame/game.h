@@ -64,6 +64,9 @@ class ST_GAME {
     void OnActivate(int deactivate);
     // The window's picture was lost: the next step draws it again, also while paused.
     void Expose() { exposed_ = true; }
+    // The window's drawable area is width x height pixels: the back buffer takes that size and
+    // the game picture is letter-boxed into it at its own logical size.
+    void FitToWindow(int width, int height);
     void SetVideoMode(int width, int height, bool full_screen);
     void Quit() { running_ = 0; }
     // Below 1024 x 768 the game cannot be shown.

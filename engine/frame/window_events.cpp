@@ -63,6 +63,10 @@ void WINDOW_EVENTS::OnExpose() {
     game_.Expose();
 }
 
+void WINDOW_EVENTS::OnResize(int width, int height) {
+    game_.FitToWindow(width, height);
+}
+
 void WINDOW_EVENTS::OnCloseRequest() {
     game_.Quit();
 }

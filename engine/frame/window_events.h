@@ -25,6 +25,7 @@ class WINDOW_EVENTS final : public platform::EventSink {
     // minimises the window, which would otherwise cover the desktop the player turned to.
     void OnActivate(bool active) override;
     void OnExpose() override;
+    void OnResize(int width, int height) override;
     void OnCloseRequest() override;
 
   private:

@@ -70,6 +70,9 @@ class EventSink {
     virtual void OnActivate(bool active) = 0;
     // The window's picture was lost (uncovered, restored) and has to be drawn again.
     virtual void OnExpose() = 0;
+    // The window's drawable area now has this size in pixels, whoever changed it (the window
+    // manager may not give a window the size or the full screen that was asked for).
+    virtual void OnResize(int width, int height) = 0;
     virtual void OnCloseRequest() = 0;
 };
 

@@ -39,6 +39,13 @@ void DeliverWindowEvent(const SDL_WindowEvent& e, EventSink& sink) {
         case SDL_WINDOWEVENT_EXPOSED:
             sink.OnExpose();
             break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED: {
+            int width = 0;
+            int height = 0;
+            SDL_GL_GetDrawableSize(SDL_GetWindowFromID(e.windowID), &width, &height);
+            sink.OnResize(width, height);
+            break;
+        }
         case SDL_WINDOWEVENT_CLOSE:
             sink.OnCloseRequest();
             break;

@@ -83,8 +83,6 @@ int LOADING_SCREEN::Update(int, float) {
         if (input->GetLeft() == 1) {
             IntroTime -= kLogoSeconds;
         }
-        // The play-phase update that normally advances the input does not run yet.
-        input->EndFrame();
     }
     return 0;
 }

@@ -2,8 +2,8 @@
 // out, the win dialog opens and the game's save file goes.
 #include <ctime>
 
-#include "engine/resources/file_system.h"
 #include "engine/resources/config.h"
+#include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
 #include "game/board/completion_results.h"
 #include "game/board/pieces_system.h"

@@ -3,12 +3,12 @@
 
 #include "engine/audio/sound.h"
 #include "engine/frame/game.h"
-#include "engine/ui/shared_items.h"
 #include "engine/resources/config.h"
 #include "engine/resources/registry.h"
 #include "engine/text/font.h"
 #include "engine/text/strings.h"
 #include "engine/ui/buttons.h"
+#include "engine/ui/shared_items.h"
 #include "game/board/board_sounds.h"
 
 namespace GAME {

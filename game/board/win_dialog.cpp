@@ -3,8 +3,8 @@
 
 #include "engine/audio/sound.h"
 #include "engine/frame/game.h"
-#include "engine/ui/shared_items.h"
 #include "engine/platform/virtual_keys.h"
+#include "engine/ui/shared_items.h"
 #include "engine/ui/sprite.h"
 #include "game/board/board_sounds.h"
 

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 #include <thread>
 
@@ -147,9 +148,20 @@ bool GAME_DRIVER::LoadToMenu() {
     return true;
 }
 
+void GAME_DRIVER::Unseen(const std::function<void()>& steps) {
+    // Frames nobody looks at still run their draw code, but not on the GPU: the software
+    // renderer would make every step cost a whole picture.
+    WRENDER& render = Frame().render;
+    render.SetFramesUnseen(true);
+    steps();
+    render.SetFramesUnseen(false);
+}
+
 void GAME_DRIVER::Step(float frame_seconds) {
-    input_->SetStepSeconds(frame_seconds);
-    input_->Steps(1);
+    Unseen([&] {
+        input_->SetStepSeconds(frame_seconds);
+        input_->Steps(1);
+    });
 }
 
 void GAME_DRIVER::Run(float seconds) {
@@ -159,19 +171,19 @@ void GAME_DRIVER::Run(float seconds) {
 }
 
 void GAME_DRIVER::MoveTo(int x, int y) {
-    input_->MoveTo(x, y, 1);
+    Unseen([&] { input_->MoveTo(x, y, 1); });
 }
 
 void GAME_DRIVER::Click(int x, int y) {
-    input_->Click(x, y, 2);
+    Unseen([&] { input_->Click(x, y, 2); });
 }
 
 void GAME_DRIVER::Drag(int from_x, int from_y, int to_x, int to_y, int steps) {
-    input_->Drag(from_x, from_y, to_x, to_y, steps, 1);
+    Unseen([&] { input_->Drag(from_x, from_y, to_x, to_y, steps, 1); });
 }
 
 void GAME_DRIVER::Tap(int vk) {
-    input_->PressKey(vk, 2);
+    Unseen([&] { input_->PressKey(vk, 2); });
 }
 
 void GAME_DRIVER::WindowSize(int& width, int& height) const {

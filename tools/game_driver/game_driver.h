@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,7 +47,8 @@ class GAME_DRIVER {
     // value the loading thread replaced between two steps is not seen).
     const std::vector<int>& LoadingProgress() const { return progress_; }
 
-    // One iteration of the main loop of frame_seconds.
+    // One iteration of the main loop of frame_seconds. The steps of Step, Run and the input
+    // actions below draw their frames without the GPU (Capture draws for real).
     void Step(float frame_seconds = kFrameSeconds);
     // Iterations that together last seconds.
     void Run(float seconds);
@@ -71,6 +73,8 @@ class GAME_DRIVER {
 
   private:
     bool LoadToMenu();
+    // Runs steps whose frames go through their draw code but not to the GPU.
+    void Unseen(const std::function<void()>& steps);
 
     std::string problem_;
     std::string user_root_;

@@ -238,6 +238,22 @@ TEST_F(FrameTest, LoadingFrameDrawsOnlyTheLoadingScreen) {
     EXPECT_EQ(screen.updates, 2);
 }
 
+TEST_F(FrameTest, AWindowOfAnotherSizeGetsThePictureLetterBoxed) {
+    // The window manager gave the full-screen window 1280 x 1024 where 1024 x 768 was shown.
+    game_->SetVideoMode(1024, 768, false);
+    game_->FitToWindow(1280, 1024);
+    EXPECT_EQ(game_->render.GetBackBufferWidth(), 1280);
+    EXPECT_EQ(game_->render.GetBackBufferHeight(), 1024);
+    EXPECT_EQ(game_->GetGameWidth(), 1024);
+    EXPECT_EQ(game_->GetGameHeight(), 768);
+    EXPECT_EQ(game_->render.GetScaledWidth(), 1280);
+    EXPECT_EQ(game_->render.GetScaledHeight(), 960);
+    EXPECT_EQ(game_->render.GetOffsetY(), 32);
+    game_->FitToWindow(0, 0);  // nonsense sizes change nothing
+    EXPECT_EQ(game_->render.GetBackBufferWidth(), 1280);
+    game_->SetVideoMode(1024, 768, false);
+}
+
 TEST_F(FrameTest, VideoModeSetsCentreAndLogicalSize) {
     game_->SetVideoMode(800, 600, false);
     EXPECT_EQ(game_->Centre.x, 400);

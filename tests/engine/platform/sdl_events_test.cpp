@@ -32,6 +32,9 @@ class RecordingSink : public platform::EventSink {
     }
     void OnActivate(bool active) override { log.push_back(active ? "active" : "inactive"); }
     void OnExpose() override { log.push_back("expose"); }
+    void OnResize(int width, int height) override {
+        log.push_back("resize " + std::to_string(width) + "x" + std::to_string(height));
+    }
     void OnCloseRequest() override { log.push_back("close"); }
     std::vector<std::string> log;
 };
@@ -90,6 +93,20 @@ TEST_F(SdlEventsTest, DeliversMouseKeysTextAndCloseInOrder) {
                                          "button 0 up", "key " + std::to_string(VK_SHIFT) + " down",
                                          "text 233",    "close"};
     EXPECT_EQ(sink.log, expected);
+}
+
+TEST_F(SdlEventsTest, ANewWindowSizeArrivesAsTheDrawableSize) {
+    SDL_Window* window = static_cast<SDL_Window*>(window_);
+    SDL_SetWindowSize(window, 640, 480);
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+    e.window.windowID = SDL_GetWindowID(window);
+    Push(e);
+    RecordingSink sink;
+    platform::PumpEvents(sink);
+    ASSERT_FALSE(sink.log.empty());
+    EXPECT_EQ(sink.log.back(), "resize 640x480");
 }
 
 TEST_F(SdlEventsTest, SyntheticEventsArriveAsTheWindowsOwn) {

@@ -43,10 +43,13 @@ class LoadingScreenTest : public UiTest {
     std::unique_ptr<GAME::LOADING_SCREEN> Make() {
         return std::make_unique<GAME::LOADING_SCREEN>(FakeClock);
     }
+    // Loading-phase frames: the screen's update, then the input advances, as the frame's
+    // loading step does.
     void Frames(GAME::LOADING_SCREEN& screen, int count) {
         for (int i = 0; i < count; ++i) {
             g_now_ms += 125;
             screen.Update(0, 0.0f);
+            game->input.EndFrame();
         }
     }
     // "logo 300", "logo 200", or "picture" from what a draw shows.
@@ -115,7 +118,7 @@ TEST_F(LoadingScreenTest, AClickSkipsTheLogoOnShow) {
     auto screen = Make();
     Frames(*screen, 1);
     PressLeft();
-    Frames(*screen, 1);  // the screen advances the input itself
+    Frames(*screen, 1);
     EXPECT_EQ(Showing(*screen), "logo 300");
     Frames(*screen, 1);  // held: no second skip
     EXPECT_EQ(Showing(*screen), "logo 300");

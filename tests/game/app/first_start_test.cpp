@@ -108,4 +108,23 @@ TEST_F(FirstStartTest, ThePlayButtonStartsTheSelectedGameAndEscapeLeavesItUnscor
     EXPECT_TRUE(Frame().IsRunning());
 }
 
+TEST_F(FirstStartTest, AGameFolderMissingItsCatalogueEditionsAndFontsStillShowsTheMenu) {
+    for (const char* lost : {"pzls.xml", "DATA/editions", "DATA/fonts"}) {
+        Remove(lost);
+    }
+    StartAsTester();
+    EXPECT_EQ(Game().CategoryCount(), 0);
+    EXPECT_EQ(Game().CurrentCategory(), nullptr);
+    std::vector<uint32_t> menu;
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(driver_.Capture(menu, width, height));
+    EXPECT_NE(menu.at(static_cast<size_t>(height / 2) * width + width / 2), kBlack);
+    // Nothing to play: Enter and the play button start nothing.
+    Input().PressKey(VK_RETURN, 2);
+    ClickOn(Game().Menu().Button(GAME::kButtonPlay));
+    EXPECT_EQ(Game().State(), GAME::PUZZLE::kMenu);
+    EXPECT_EQ(Game().Board(), nullptr);
+}
+
 }  // namespace

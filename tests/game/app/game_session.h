@@ -38,11 +38,22 @@ class GAME_SESSION : public ::testing::Test {
         ASSERT_NE(built, nullptr) << "PD_GAME_DIR names the folder of the built game";
         for (const fs::directory_entry& entry : fs::directory_iterator(built)) {
             const std::string name = entry.path().filename().string();
-            if (name != "pzls.xml") {
+            if (name == "DATA") {
+                fs::create_directory(game_dir_.Path(name));
+                for (const fs::directory_entry& pack : fs::directory_iterator(entry.path())) {
+                    fs::create_symlink(pack.path(),
+                                       game_dir_.Path("DATA/") + pack.path().filename().string());
+                }
+            } else if (name != "pzls.xml") {
                 fs::create_symlink(entry.path(), game_dir_.Path(name));
             }
         }
         game_dir_.Write("pzls.xml", kSessionCatalogue);
+    }
+
+    // Takes a file or pack (relative to the game folder) away, as a broken installation would.
+    void Remove(const std::string& relative) {
+        ASSERT_TRUE(std::filesystem::remove(game_dir_.Path(relative))) << relative;
     }
 
     // Starts the program; the first frame then applies the player's settings.

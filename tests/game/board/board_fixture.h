@@ -16,8 +16,8 @@
 #include "game/records/player_settings.h"
 #include "tests/data/game_folder.h"
 #include "tests/support/scratch_folder.h"
-#include "tools/devkit/test_picture.h"
 #include "tools/devkit/input_driver.h"
+#include "tools/devkit/test_picture.h"
 
 namespace GAME {
 
@@ -115,8 +115,10 @@ class BoardTest : public ::testing::Test {
 
     // The input below is queued: the next frame takes it.
     void MoveMouse(int x, int y) { driver.MoveTo(x, y); }
-    void Press() { driver.Press(WINPUT::kLeft); }
-    void Release() { driver.Release(WINPUT::kLeft); }
+    void Press(WINPUT::Button button = WINPUT::kLeft) { driver.Press(button); }
+    void Release(WINPUT::Button button = WINPUT::kLeft) { driver.Release(button); }
+    void KeyDown(int vk) { driver.KeyDown(vk); }
+    void KeyUp(int vk) { driver.KeyUp(vk); }
     // Press, one held frame at the destination, release: the drop's result. quiet_time >= 0
     // sets the seconds since the last join as the release frame starts.
     int Drag(int from_x, int from_y, int to_x, int to_y, float quiet_time = -1.0f) {
@@ -153,6 +155,10 @@ class BoardTest : public ::testing::Test {
         input->EndFrame();
     }
 
+    // The game's update in each step once there is a board: the board's, its result. A test of
+    // the board's owner runs the owner's frame instead.
+    virtual int UpdateStep() { return board->Update(0, 0.0f); }
+
     WUN::ST_GAME* game = nullptr;
     WINPUT* input = nullptr;
     INPUT_DRIVER driver{*WUN::ST_GAME::GetInstance(), kStep};
@@ -162,10 +168,10 @@ class BoardTest : public ::testing::Test {
     SCRATCH_FOLDER scratch_;
 
   private:
-    // The frame's update: the board's, when there is one.
+    // The frame's update callback: the test's step, once there is a board.
     static int UpdateBoard() {
         if (current_ != nullptr && current_->board != nullptr)
-            current_->result_ = current_->board->Update(0, 0.0f);
+            current_->result_ = current_->UpdateStep();
         return 0;
     }
 

@@ -162,9 +162,9 @@ class CompletionTest : public BoardTest {
         return Frame();
     }
     int PressEnter() {
-        input->KeyDown(VK_RETURN);
+        KeyDown(VK_RETURN);
         const int result = Frame();
-        input->KeyUp(VK_RETURN);
+        KeyUp(VK_RETURN);
         Frame();
         return result;
     }
@@ -174,9 +174,9 @@ TEST_F(CompletionTest, ShutsThePocketDeletesTheSaveAndWaitsForTheDialog) {
     board->save_path = scratch_.Write("game1.pzl", "<Save/>");
     const WBUTTONMAP4& pocket_button = board->Pocket().Button();
     MoveMouse(static_cast<int>(pocket_button.pos.x), static_cast<int>(pocket_button.pos.y));
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     Frame();
     ASSERT_TRUE(board->Pocket().IsOpen());
     EXPECT_EQ(Finish(), kBoardFinished);

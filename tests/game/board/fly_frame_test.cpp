@@ -34,9 +34,9 @@ class FlyFrameTest : public BoardTest {
     }
     int Click(const WSPRITE& button) {
         Settle(static_cast<int>(button.pos.x), static_cast<int>(button.pos.y));
-        input->SetButton(WINPUT::kLeft, true);
+        Press();
         Frame();
-        input->SetButton(WINPUT::kLeft, false);
+        Release();
         return Frame();
     }
 };
@@ -76,7 +76,7 @@ TEST_F(FlyFrameTest, ADragMovesTheFrameButNotPastTheEdgesAndLeavesThePiecesAlone
     const float x0 = Fly().X();
     const float y0 = Fly().Y();
     Settle(static_cast<int>(x0) + 60, static_cast<int>(y0) + 80);
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     EXPECT_FALSE(board->BandActive());  // the press went to the frame
     Steps(20, -15, 10);
@@ -86,7 +86,7 @@ TEST_F(FlyFrameTest, ADragMovesTheFrameButNotPastTheEdgesAndLeavesThePiecesAlone
     Steps(40, 10, 0);
     EXPECT_FLOAT_EQ(Fly().X(), 1024.0f - 144 - 20);
     EXPECT_FLOAT_EQ(Fly().Y(), y0 + 200);
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     Frame();
     EXPECT_FALSE(board->BandActive());
     EXPECT_EQ(Count(kSoundPickup), 0);
@@ -97,7 +97,7 @@ TEST_F(FlyFrameTest, ItsCloseButtonSwitchesItOffAndTellsTheShell) {
     EXPECT_FALSE(board->fly_shown);
     // Off, the frame no longer takes the pointer: a press there starts a band.
     Settle(static_cast<int>(Fly().X()) + 50, static_cast<int>(Fly().Y()) + 50);
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     EXPECT_TRUE(board->BandActive());
 }

@@ -99,6 +99,7 @@ TEST_F(MagnifierPixelTest, TheLensShowsTheSceneAroundThePointerMagnified) {
     const float px = piece.X() + piece.cellW / 2;
     const float py = piece.Y();
     MoveMouse(static_cast<int>(px), static_cast<int>(py));
+    Frame();
     DrawFrame();
     const std::vector<uint32_t> plain = pixels_;
 

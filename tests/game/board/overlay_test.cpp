@@ -21,9 +21,9 @@ class OverlayTest : public BoardTest {
     }
     int Click(const WSPRITE& button) {
         MoveMouse(static_cast<int>(button.pos.x), static_cast<int>(button.pos.y));
-        input->SetButton(WINPUT::kLeft, true);
+        Press();
         Frame();
-        input->SetButton(WINPUT::kLeft, false);
+        Release();
         return Frame();
     }
     std::vector<WRECORDED_DRAW> OverlayDraws() {
@@ -38,9 +38,9 @@ TEST_F(OverlayTest, TheResolutionMessageHoldsPlayAndIgnoresKeys) {
     ASSERT_NE(board->ResolutionMessage(), nullptr);
     const float played = board->counters.regTa;
     for (int key : {VK_RETURN, VK_ESCAPE}) {
-        input->KeyDown(key);
+        KeyDown(key);
         EXPECT_EQ(Frame(), kBoardNothing);
-        input->KeyUp(key);
+        KeyUp(key);
         Frame();
     }
     EXPECT_NE(board->ResolutionMessage(), nullptr);
@@ -65,6 +65,7 @@ TEST_F(OverlayTest, TheLensShowsTheLetterBoxedSceneAroundThePointer) {
     game->render.SetLogicalSize(1024, 768);
     board->ToggleMagnifier();
     MoveMouse(512, 384);
+    Frame();
     const std::vector<WRECORDED_DRAW> draws = OverlayDraws();
     ASSERT_EQ(draws.size(), 5u);
     const WRECORDED_DRAW& lens = draws[0];
@@ -84,6 +85,7 @@ TEST_F(OverlayTest, TheLensShowsTheLetterBoxedSceneAroundThePointer) {
 
     // In a corner the outline keeps a pixel inside the screen.
     MoveMouse(5, 5);
+    Frame();
     const std::vector<WRECORDED_DRAW> corner = OverlayDraws();
     ASSERT_EQ(corner.size(), 5u);
     EXPECT_FLOAT_EQ(corner[1].corners[0].x, 1.0f);

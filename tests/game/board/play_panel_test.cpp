@@ -39,30 +39,36 @@ class PlayPanelTest : public BoardTest {
         BoardTest::TearDown();
     }
 
-    // One frame as the shell runs it, without the windows.
+    // One frame as the shell runs it, without the windows: what the panel and the board said.
     PLAY_FRAME Step() {
-        if (PressEndsMagnifier(*input, *board, *panel)) {
-            input->EndFrame();
-            return {};
-        }
-        const PLAY_FRAME frame = UpdatePanelAndBoard(*board, *panel);
-        input->EndFrame();
-        return frame;
+        Frame();
+        return frame_;
+    }
+    int UpdateStep() override {
+        if (panel == nullptr)
+            return BoardTest::UpdateStep();
+        frame_ = {};
+        if (!PressEndsMagnifier(*input, *board, *panel))
+            frame_ = UpdatePanelAndBoard(*board, *panel);
+        return frame_.result;
     }
     const BUTTONACT& Button(int answer) const { return panel->Button(answer); }
     // The pointer rests on the button, is pressed and released there: the release's frame.
     PLAY_FRAME Click(int answer) {
         MoveMouse(static_cast<int>(Button(answer).pos.x), kPanelY);
         Step();
-        input->SetButton(WINPUT::kLeft, true);
+        Press();
         Step();
-        input->SetButton(WINPUT::kLeft, false);
+        Release();
         return Step();
     }
     bool Pressed(int answer) const { return !Button(answer).IsEnabled(); }
 
     std::unique_ptr<PLAY_PANEL> panel;
     std::unique_ptr<WFONT> font;
+
+  private:
+    PLAY_FRAME frame_;
 };
 
 TEST_F(PlayPanelTest, TheButtonsStandInTheirRowAtRestAwayFromThePointer) {
@@ -161,9 +167,9 @@ TEST_F(PlayPanelTest, ToolButtonsShowTheToolsStateAndStillClick) {
             // Any press switches the magnifier off, on the panel too; that press is spent.
             MoveMouse(static_cast<int>(Button(t.answer).pos.x), kPanelY);
             Step();
-            input->SetButton(WINPUT::kLeft, true);
+            Press();
             EXPECT_EQ(Step().answer, PLAY_PANEL::kNothing);
-            input->SetButton(WINPUT::kLeft, false);
+            Release();
             EXPECT_EQ(Step().answer, PLAY_PANEL::kNothing);
         } else {
             EXPECT_EQ(Click(t.answer).answer, t.answer);
@@ -184,12 +190,12 @@ TEST_F(PlayPanelTest, AHeldButtonClearsTheHintAndFreezesTheBoard) {
     for (int answer : {PLAY_PANEL::kGhostImage, PLAY_PANEL::kSort}) {
         MoveMouse(static_cast<int>(Button(answer).pos.x), kPanelY);
         Step();
-        input->SetButton(WINPUT::kLeft, true);
+        Press();
         for (int frame = 0; frame < 5; ++frame)
             EXPECT_EQ(Step().answer, PLAY_PANEL::kButtonHeld) << answer;
         EXPECT_FALSE(board->hint_active);
         EXPECT_FALSE(board->BandActive());
-        input->SetButton(WINPUT::kLeft, false);
+        Release();
         EXPECT_EQ(Step().answer, answer);
     }
     EXPECT_FLOAT_EQ(board->counters.regTa, played + 3 * kStep);  // the three pointer moves
@@ -198,18 +204,18 @@ TEST_F(PlayPanelTest, AHeldButtonClearsTheHintAndFreezesTheBoard) {
 }
 
 TEST_F(PlayPanelTest, EscapeAsksToLeaveAndAnInactivePanelAnswersNothing) {
-    input->KeyDown(VK_ESCAPE);
+    KeyDown(VK_ESCAPE);
     EXPECT_EQ(Step().answer, PLAY_PANEL::kExit);
     EXPECT_EQ(Step().answer, PLAY_PANEL::kNothing);  // held: once only
-    input->KeyUp(VK_ESCAPE);
+    KeyUp(VK_ESCAPE);
     Step();
 
     board->counters.regF = 1;
     EXPECT_EQ(Step().result, kBoardAssembled);
     EXPECT_FALSE(panel->IsActive());
-    input->KeyDown(VK_ESCAPE);
+    KeyDown(VK_ESCAPE);
     EXPECT_EQ(Step().answer, PLAY_PANEL::kNothing);
-    input->KeyUp(VK_ESCAPE);
+    KeyUp(VK_ESCAPE);
     EXPECT_EQ(Click(PLAY_PANEL::kHint).answer, PLAY_PANEL::kNothing);
 }
 
@@ -230,9 +236,9 @@ TEST_F(PlayPanelTest, TheHintButtonStaysDownOnlyWhileAHintShows) {
     board->rt = true;
     MoveMouse(900, 100);
     Step();
-    input->SetButton(WINPUT::kRight, true);
+    Press(WINPUT::kRight);
     EXPECT_EQ(Step().result, kBoardHintCleared);
-    input->SetButton(WINPUT::kRight, false);
+    Release(WINPUT::kRight);
     Step();
     EXPECT_FALSE(Pressed(PLAY_PANEL::kHint));
 
@@ -253,9 +259,9 @@ TEST_F(PlayPanelTest, TheBoardReleasesTheButtonsOfTheToolsItSwitchesOff) {
     const WBUTTONMAP4& close = board->FlyFrame()->Button(3);
     MoveMouse(static_cast<int>(close.pos.x), static_cast<int>(close.pos.y));
     Step();
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Step();
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     EXPECT_EQ(Step().result, kBoardFlyClosed);
     EXPECT_FALSE(Pressed(PLAY_PANEL::kFlyFrame));
 
@@ -267,11 +273,11 @@ TEST_F(PlayPanelTest, TheBoardReleasesTheButtonsOfTheToolsItSwitchesOff) {
     board->counters.regBr = 2;  // one join of two edge pieces completes the frame
     MoveMouse(static_cast<int>(b.X()), static_cast<int>(b.Y()));
     Step();
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Step();
     MoveMouse(static_cast<int>(a.X()) + b.cellW, static_cast<int>(a.Y()));
     Step();
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     Step();
     EXPECT_EQ(Step().result, kBoardBorderFilterOff);
     EXPECT_FALSE(Pressed(PLAY_PANEL::kBorderFilter));

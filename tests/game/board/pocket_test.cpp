@@ -20,9 +20,9 @@ class PocketTest : public BoardTest {
     int ClickButton() {
         const WBUTTONMAP4& button = Pocket().Button();
         MoveMouse(static_cast<int>(button.pos.x), static_cast<int>(button.pos.y));
-        input->SetButton(WINPUT::kLeft, true);
+        Press();
         Frame();
-        input->SetButton(WINPUT::kLeft, false);
+        Release();
         return Frame();
     }
     // Under the open drawer a piece outside it cannot be picked: this one lies clear of it.
@@ -79,6 +79,7 @@ TEST_F(PocketTest, ThePointerIsOverTheButtonWhenClosedAndOverTheDrawerWhenOpen) 
             OpenPocket();
         }
         MoveMouse(c.x, c.y);
+        Frame();
         EXPECT_EQ(Pocket().ContainsPointer(), c.over) << c.x << ", " << c.y << " open " << c.open;
     }
 }
@@ -122,24 +123,24 @@ TEST_F(PocketTest, TheButtonOpensInHalfASecondAndASecondClickTurnsTheSlideRound)
 TEST_F(PocketTest, AHeldPocketButtonKeepsTheBoardsMouseHandlingAway) {
     const WBUTTONMAP4& button = Pocket().Button();
     MoveMouse(static_cast<int>(button.pos.x), static_cast<int>(button.pos.y));
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     Frame();
     // A press on empty board would have started a rubber band.
     EXPECT_FALSE(board->BandActive());
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     EXPECT_EQ(Frame(), kBoardNothing);
     EXPECT_TRUE(Pocket().IsOpen());
     ClickButton();
     Frames(30);
     // A press that started elsewhere and passes over the button is no hold of the button.
     MoveMouse(150, 150);
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     Frame();
     EXPECT_TRUE(board->BandActive());
     MoveMouse(static_cast<int>(button.pos.x), static_cast<int>(button.pos.y));
     Frame();
-    input->SetButton(WINPUT::kLeft, false);
+    Release();
     Frame();
     EXPECT_FALSE(board->BandActive());
     EXPECT_FALSE(Pocket().IsOpen());

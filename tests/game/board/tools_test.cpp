@@ -36,9 +36,9 @@ class ToolsTest : public BoardTest {
                 return RightClick(x, y);
             case kPickOther: {
                 MoveMouse(x, y);
-                input->SetButton(WINPUT::kLeft, true);
+                Press();
                 const int result = Frame();
-                input->SetButton(WINPUT::kLeft, false);
+                Release();
                 Frame();
                 return result;
             }
@@ -96,12 +96,12 @@ TEST_F(ToolsTest, TheBorderFilterNoLongerChangesOnceTheFrameIsComplete) {
 }
 
 TEST_F(ToolsTest, AnyClickOnTheBoardSwitchesTheMagnifierOff) {
-    for (int button : {WINPUT::kLeft, WINPUT::kRight}) {
+    for (WINPUT::Button button : {WINPUT::kLeft, WINPUT::kRight}) {
         EXPECT_TRUE(board->ToggleMagnifier());
         MoveMouse(static_cast<int>(Piece(1, 1).X()), static_cast<int>(Piece(1, 1).Y()));
-        input->SetButton(button, true);
+        Press(button);
         EXPECT_EQ(Frame(), kBoardMagnifierOff) << button;
-        input->SetButton(button, false);
+        Release(button);
         Frame();
         EXPECT_FALSE(board->magnifier_on);
         EXPECT_EQ(board->HeldPiece(), 0);  // the click only ended the magnifier
@@ -180,7 +180,7 @@ TEST_F(ToolsTest, TheHintEndsWithAnythingButThePairItself) {
     ASSERT_TRUE(board->Hint());
     PUZZLE_PIECE& hinted = *Blinking()[0];
     MoveMouse(static_cast<int>(hinted.X()), static_cast<int>(hinted.Y()));
-    input->SetButton(WINPUT::kLeft, true);
+    Press();
     EXPECT_EQ(Frame(), kBoardNothing);
     EXPECT_TRUE(board->hint_active);
 }
