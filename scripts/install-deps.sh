@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in scripts/packages*.txt that are not yet installed.
+# Installs the Debian packages listed in scripts/packages*.txt (or in the lists named as
+# arguments) that are not yet installed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(cat "$here"/packages*.txt | grep -v -E '^\s*(#|$)' | sort -u)
+lists=("$@")
+[[ ${#lists[@]} -gt 0 ]] || lists=("$here"/packages*.txt)
+mapfile -t wanted < <(cat "${lists[@]}" | grep -v -E '^\s*(#|$)' | sort -u)
 missing=()
 for pkg in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)

@@ -10,6 +10,7 @@
 
 #include "engine/frame/game.h"
 #include "engine/resources/file_system.h"
+#include "engine/resources/xml_tables.h"
 
 namespace WUN {
 
@@ -17,15 +18,6 @@ namespace {
 
 constexpr int kFallbackWidth = 1024;
 constexpr int kFallbackHeight = 768;
-
-pugi::xml_node FirstElement(const pugi::xml_node& parent) {
-    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_element) {
-            return child;
-        }
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -67,15 +59,17 @@ bool ST_GAME::SaveGameXml(int width, int height, bool full_screen, bool log) {
 
 void ST_GAME::ParseGameXml() {
     pugi::xml_document document;
-    if (!document.load_file((UserFolder() + "game.xml").c_str())) {
-        // The parser keeps what it read before an error: a truncated file must not give half
-        // a configuration.
-        document.reset();
-    }
+    // A truncated file gives no configuration rather than half of one.
+    ParseXmlFile(document, (UserFolder() + "game.xml").c_str());
     const pugi::xml_node main = FirstElement(FirstElement(document));
     configured_width_ = main.attribute("resX").as_int();
     configured_height_ = main.attribute("resY").as_int();
-    if (configured_width_ > desktop_width_ || configured_height_ > desktop_height_) {
+    // A side below one pixel makes no size at all (ReadGameXml then falls back to the smallest
+    // mode); the cap then keeps both sides, and so their product, within the desktop's.
+    if (configured_width_ <= 0 || configured_height_ <= 0) {
+        configured_width_ = 0;
+        configured_height_ = 0;
+    } else if (configured_width_ > desktop_width_ || configured_height_ > desktop_height_) {
         configured_width_ = desktop_width_;
         configured_height_ = desktop_height_;
     }

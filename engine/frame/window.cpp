@@ -1,11 +1,11 @@
 // WWINDOW over the platform window.
 #include "engine/frame/window.h"
 
-#include <fstream>
-#include <iterator>
+#include <string>
 
 #include "engine/platform/image_decoder.h"
 #include "engine/platform/platform.h"
+#include "engine/platform/regular_file.h"
 #include "engine/render/image_info.h"
 
 namespace {
@@ -14,12 +14,13 @@ namespace {
 const char* const kIconFiles[] = {"icons/window_64.png", "icons/window_32.png"};
 
 bool LoadIconFile(const char* path, std::vector<uint32_t>& argb, int& width, int& height) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    std::string bytes;
     // The header is checked first, so that a huge picture is never decoded.
-    return ReadImageInfo(bytes.data(), bytes.size(), width, height) &&
+    return platform::ReadRegularFile(path, platform::kMaxImageFileBytes, bytes) &&
+           ReadImageInfo(bytes.data(), bytes.size(), width, height) &&
            width <= WWINDOW::kMaxIconSize && height <= WWINDOW::kMaxIconSize &&
-           platform::DecodeImageMemory(bytes.data(), bytes.size(), width, height, argb);
+           platform::DecodeImageMemory(bytes.data(), bytes.size(), WWINDOW::kMaxIconSize,
+                                       WWINDOW::kMaxIconSize, width, height, argb);
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <string>
+
+#include "engine/platform/regular_file.h"
+
 namespace platform {
 
 bool StartAudioSubsystem() {
@@ -27,8 +31,12 @@ void CloseMixer() {
 }
 
 void* LoadChunkFromFile(const char* path) {
-    SDL_RWops* stream = SDL_RWFromFile(path, "rb");
-    return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+    // The chunk is decoded whole before the call returns, so the bytes need not outlive it.
+    std::string bytes;
+    if (!path || !ReadRegularFile(path, kMaxSoundFileBytes, bytes)) {
+        return nullptr;
+    }
+    return LoadChunkFromMemory(bytes.data(), bytes.size());
 }
 
 void* LoadChunkFromMemory(const void* bytes, size_t size) {

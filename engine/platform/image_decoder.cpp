@@ -1,53 +1,26 @@
-// Decoding PNG and JPEG images (files or bytes in memory) into ARGB texels with SDL2_image.
+// The one image decoder seam: tells PNG from JPEG by signature and hands the bytes to its decoder.
 #include "engine/platform/image_decoder.h"
-
-#include <SDL.h>
-#include <SDL_image.h>
 
 #include <cstring>
 
+#include "engine/platform/image_codecs.h"
+
 namespace platform {
 
-namespace {
-
-bool ImageToArgb(SDL_Surface* image, int& width, int& height, std::vector<uint32_t>& argb) {
-    if (image == nullptr) {
+bool DecodeImageMemory(const void* bytes, size_t size, int box_width, int box_height, int& width,
+                       int& height, std::vector<uint32_t>& argb) {
+    static const uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    const auto* data = static_cast<const uint8_t*>(bytes);
+    if (data == nullptr || size < 8) {
         return false;
     }
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(image, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(image);
-    if (converted == nullptr) {
-        return false;
+    if (std::memcmp(data, kPngSignature, sizeof(kPngSignature)) == 0) {
+        return DecodePng(data, size, box_width, box_height, width, height, argb);
     }
-    width = converted->w;
-    height = converted->h;
-    argb.resize(size_t(width) * size_t(height));
-    const auto* rows = static_cast<const uint8_t*>(converted->pixels);
-    for (int y = 0; y < height; ++y) {
-        std::memcpy(argb.data() + size_t(y) * size_t(width), rows + size_t(y) * converted->pitch,
-                    size_t(width) * 4);
+    if (data[0] == 0xFF && data[1] == 0xD8) {
+        return DecodeJpeg(data, size, box_width, box_height, width, height, argb);
     }
-    SDL_FreeSurface(converted);
-    return true;
-}
-
-}  // namespace
-
-bool DecodeImageFile(const std::string& path, int& width, int& height,
-                     std::vector<uint32_t>& argb) {
-    return ImageToArgb(IMG_Load(path.c_str()), width, height, argb);
-}
-
-bool DecodeImageMemory(const void* bytes, size_t size, int& width, int& height,
-                       std::vector<uint32_t>& argb) {
-    if (bytes == nullptr || size == 0 || size > size_t(INT32_MAX)) {
-        return false;
-    }
-    SDL_RWops* stream = SDL_RWFromConstMem(bytes, int(size));
-    if (stream == nullptr) {
-        return false;
-    }
-    return ImageToArgb(IMG_Load_RW(stream, 1), width, height, argb);
+    return false;
 }
 
 }  // namespace platform

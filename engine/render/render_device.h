@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/platform/image_decoder.h"
 #include "engine/render/camera.h"
 #include "engine/render/point_emitter.h"
 #include "engine/render/texture.h"
@@ -61,7 +62,12 @@ class WRENDER {
     static constexpr int kPointBatch = 500;
     static constexpr int kDefaultTextureSize = 8;
     // Larger images are refused (the default texture is returned).
-    static constexpr int kMaxTextureSize = 8192;
+    static constexpr int kMaxTextureSize = platform::kMaxImageSide;
+    // A loaded image larger than this comes out scaled down to fit it, keeping its proportions:
+    // the largest screen mode the game offers, so nothing is lost that could be shown, and a
+    // player's 8192 x 8192 photo costs no more to cut than a full-screen picture.
+    static constexpr int kMaxPictureWidth = 1920;
+    static constexpr int kMaxPictureHeight = 1080;
 
     WRENDER();
     ~WRENDER();
@@ -117,6 +123,7 @@ class WRENDER {
 
     // Null when the size is not 1..kMaxTextureSize. Texels start transparent black.
     WTEXTURE* CreateTexture(int width, int height);
+    // A regular file of at most platform::kMaxImageFileBytes.
     WTEXTURE* LoadTextureFile(const std::string& path);
     // PNG or JPEG bytes.
     WTEXTURE* LoadTextureFromMemory(const void* bytes, size_t size);

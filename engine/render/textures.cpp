@@ -1,10 +1,10 @@
 // WRENDER's textures: creation, image loads, locking, release, and the upload to the GPU.
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
+#include <string>
 
 #include "engine/platform/gpu_device.h"
 #include "engine/platform/image_decoder.h"
+#include "engine/platform/regular_file.h"
 #include "engine/render/image_info.h"
 #include "engine/render/render_device.h"
 
@@ -22,19 +22,8 @@ WTEXTURE* WRENDER::CreateTexture(int width, int height) {
 }
 
 WTEXTURE* WRENDER::LoadTextureFile(const std::string& path) {
-    // No picture the game ships comes near this; a larger file is not read into memory.
-    constexpr std::uintmax_t kMaxImageFileBytes = 256u << 20;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return &default_texture_;
-    }
-    std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size == 0 || size > kMaxImageFileBytes) {
-        return &default_texture_;
-    }
-    std::vector<char> bytes(size);
-    std::ifstream file(path, std::ios::binary);
-    if (!file.read(bytes.data(), std::streamsize(size))) {
+    std::string bytes;
+    if (!platform::ReadRegularFile(path, platform::kMaxImageFileBytes, bytes)) {
         return &default_texture_;
     }
     return LoadTextureBytes(bytes.data(), bytes.size(), false);
@@ -59,8 +48,8 @@ WTEXTURE* WRENDER::LoadTextureBytes(const void* bytes, size_t size, bool size_fr
         return &default_texture_;
     }
     std::vector<uint32_t> texels;
-    if (!platform::DecodeImageMemory(bytes, size, width, height, texels) ||
-        width > kMaxTextureSize || height > kMaxTextureSize) {
+    if (!platform::DecodeImageMemory(bytes, size, kMaxPictureWidth, kMaxPictureHeight, width,
+                                     height, texels)) {
         return &default_texture_;
     }
     auto* t = new WTEXTURE;

@@ -9,11 +9,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "engine/platform/platform.h"
+#include "engine/platform/regular_file.h"
 
 WFILE_SYSTEM g_file_system;
 bool UsePacks = false;
@@ -59,19 +61,7 @@ bool ReplaceFile(const std::string& path, const void* data, size_t size) {
 }
 
 bool ReadWhole(const std::string& path, std::string& contents) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        return false;
-    }
-    contents.clear();
-    char chunk[65536];
-    size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        contents.append(chunk, got);
-    }
-    const bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
+    return platform::ReadRegularFile(path, platform::kMaxTableFileBytes, contents);
 }
 
 }  // namespace
@@ -186,16 +176,26 @@ int WFILE_SYSTEM::WriteStream(const std::string& path, const void* data, size_t 
 }
 
 int WFILE_SYSTEM::ReadStream(const std::string& path, void* buffer, size_t size) {
-    if (FileExists(path) != 1) {
-        return 1;
-    }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
+    // Only the first size bytes are read, so a file of any length is acceptable.
+    size_t file_size = 0;
+    const int fd = platform::OpenRegularFile(path, SIZE_MAX, file_size);
+    if (fd < 0) {
         return 1;
     }
     // A shorter file fills only its own length: the caller's buffer keeps the rest.
-    std::fread(buffer, 1, size, file);
-    std::fclose(file);
+    auto* out = static_cast<char*>(buffer);
+    size_t got = 0;
+    while (got < size) {
+        const ssize_t count = ::read(fd, out + got, size - got);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            break;
+        }
+        got += static_cast<size_t>(count);
+    }
+    ::close(fd);
     return 0;
 }
 

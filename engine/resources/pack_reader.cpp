@@ -1,10 +1,13 @@
 // WFILE_SYSTEM's pack half: members read whole, by exact name, from zip packs.
 #include <minizip/unzip.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <pugixml.hpp>
 
+#include "engine/platform/regular_file.h"
 #include "engine/resources/file_system.h"
 #include "engine/resources/member_inflater.h"
 #include "engine/resources/xml_tables.h"
@@ -13,6 +16,32 @@ namespace {
 
 unzFile Archive(void* handle) {
     return static_cast<unzFile>(handle);
+}
+
+// The archive library's stdio access with one change: the pack is opened as a regular file
+// only, without waiting on a pipe or a device.
+voidpf ZCALLBACK OpenRegularPack(voidpf, const void* path, int mode) {
+    if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) != ZLIB_FILEFUNC_MODE_READ) {
+        return nullptr;
+    }
+    size_t size = 0;
+    const int fd = platform::OpenRegularFile(static_cast<const char*>(path),
+                                             platform::kMaxPackFileBytes, size);
+    if (fd < 0) {
+        return nullptr;
+    }
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (!file) {
+        ::close(fd);
+    }
+    return file;
+}
+
+zlib_filefunc64_def RegularPackAccess() {
+    zlib_filefunc64_def access;
+    fill_fopen64_filefunc(&access);
+    access.zopen64_file = OpenRegularPack;
+    return access;
 }
 
 }  // namespace
@@ -29,7 +58,8 @@ int WFILE_SYSTEM::OpenPack(const char* pack_path) {
     if (!pack_path) {
         return -1;
     }
-    archive = unzOpen(pack_path);
+    zlib_filefunc64_def access = RegularPackAccess();
+    archive = unzOpen2_64(pack_path, &access);
     return archive ? 1 : -1;
 }
 

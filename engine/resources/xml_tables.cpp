@@ -5,8 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
+#include <string>
 #include <system_error>
+
+#include "engine/platform/regular_file.h"
 
 pugi::xml_node FirstElement(pugi::xml_node node) {
     pugi::xml_node child = node.first_child();
@@ -22,6 +26,29 @@ pugi::xml_node NextElement(pugi::xml_node node) {
         sibling = sibling.next_sibling();
     }
     return sibling;
+}
+
+const char* LocalName(const char* qualified_name) {
+    const char* colon = std::strchr(qualified_name, ':');
+    return colon ? colon + 1 : qualified_name;
+}
+
+const char* NamespaceOf(pugi::xml_node element, const char* qualified_name, bool attribute) {
+    const char* local = LocalName(qualified_name);
+    if (attribute && local == qualified_name) {
+        return "";
+    }
+    std::string declaration = "xmlns";
+    if (local != qualified_name) {
+        declaration.append(":").append(qualified_name, local - 1);
+    }
+    for (pugi::xml_node scope = element; scope.type() == pugi::node_element;
+         scope = scope.parent()) {
+        if (const pugi::xml_attribute bound = scope.attribute(declaration.c_str())) {
+            return bound.value();
+        }
+    }
+    return "";
 }
 
 int DecimalInt(const char* text) {
@@ -47,15 +74,16 @@ std::string ShortFloat(float value) {
 }
 
 const char* KeepText(const char* text) {
-    const size_t length = std::strlen(text ? text : "");
-    char* copy = new char[length + 1];
-    std::memcpy(copy, text ? text : "", length);
-    copy[length] = '\0';
-    return copy;
+    // Held by a list that is never destroyed, so that the copies stay reachable (and are not
+    // reported as leaks) even after the field that pointed at one has been given another text.
+    static auto* const kept = new std::deque<std::string>;
+    return kept->emplace_back(text ? text : "").c_str();
 }
 
 bool ParseXmlFile(pugi::xml_document& document, const char* path) {
-    if (document.load_file(path)) {
+    std::string bytes;
+    if (path && platform::ReadRegularFile(path, platform::kMaxTableFileBytes, bytes) &&
+        document.load_buffer(bytes.data(), bytes.size())) {
         return true;
     }
     document.reset();

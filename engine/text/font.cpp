@@ -1,7 +1,10 @@
 // WFONT: reading a BMFont XML description and laying text out glyph by glyph; see font.h.
 #include "engine/text/font.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -16,8 +19,21 @@ namespace {
 constexpr int kPageBlend = 1;
 constexpr int kPageLayer = 100;
 
+// No glyph, offset or line can reach past a page image of the largest size: values beyond are
+// cut to it when read, so sums of a few of them cannot overflow.
+constexpr int kMaxMetric = WRENDER::kMaxTextureSize;
+
+int Metric(const pugi::xml_node& record, const char* name) {
+    return std::clamp(record.attribute(name).as_int(), -kMaxMetric, kMaxMetric);
+}
+
 float Fraction(int pixels, int page_size) {
     return page_size > 0 ? static_cast<float>(pixels) / static_cast<float>(page_size) : 0.0f;
+}
+
+// Widths and heights of whole texts add up many glyphs: they stop at the int range.
+int Saturated(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
 }
 
 }  // namespace
@@ -27,7 +43,7 @@ WFONT::WFONT(WRENDER& device, const char* description, int flag) : device_(devic
     ParseXmlFile(document, description ? description : "");
     const pugi::xml_node root = document.document_element();
     // Some exporters write a negative size to mean "match the character height".
-    size_ = std::abs(FirstElement(root).attribute("size").as_int());
+    size_ = std::abs(Metric(FirstElement(root), "size"));
     spacing = size_ / 4;
     const std::string page_file = FirstElement(root.child("pages")).attribute("file").value();
 
@@ -43,12 +59,12 @@ WFONT::WFONT(WRENDER& device, const char* description, int flag) : device_(devic
          record = record.next_sibling("char")) {
         WFONT_CHAR glyph;
         glyph.id = record.attribute("id").as_int();
-        const int x = record.attribute("x").as_int();
-        const int y = record.attribute("y").as_int();
-        glyph.width = record.attribute("width").as_int();
-        glyph.height = record.attribute("height").as_int();
-        glyph.xoffset = record.attribute("xoffset").as_int();
-        glyph.yoffset = record.attribute("yoffset").as_int();
+        const int x = Metric(record, "x");
+        const int y = Metric(record, "y");
+        glyph.width = Metric(record, "width");
+        glyph.height = Metric(record, "height");
+        glyph.xoffset = Metric(record, "xoffset");
+        glyph.yoffset = Metric(record, "yoffset");
         glyph.left = Fraction(x, page_width);
         glyph.top = Fraction(y, page_height);
         glyph.right = Fraction(x + glyph.width, page_width);
@@ -130,11 +146,12 @@ void WFONT::DrawWide(int x, int y, const wchar_t* text) {
             column = 0;
             continue;
         }
-        const int draw_x =
-            static_cast<int>(sx * static_cast<float>(column) + static_cast<float>(x - dx));
+        const int draw_x = static_cast<int>(sx * static_cast<float>(column) +
+                                            static_cast<float>(Saturated(int64_t{x} - dx)));
         const int draw_y = static_cast<int>(sy * (line_height * static_cast<float>(line)) +
-                                            static_cast<float>(y - dy));
-        column += spacing + DrawChar(static_cast<int>(*c), draw_x, draw_y);
+                                            static_cast<float>(Saturated(int64_t{y} - dy)));
+        column =
+            Saturated(int64_t{column} + spacing + DrawChar(static_cast<int>(*c), draw_x, draw_y));
     }
     align = 1;
 }
@@ -162,19 +179,19 @@ int WFONT::TextWidth(const char* text) const {
 }
 
 int WFONT::LineWidth(const wchar_t* text) const {
-    int width = 0;
+    int64_t width = 0;
     for (const wchar_t* c = text; c && *c && *c != L'\n'; ++c) {
         width += GlyphWidth(static_cast<int>(*c)) + spacing;
     }
-    return width;
+    return Saturated(width);
 }
 
 int WFONT::TextHeight(const char* text) const {
-    int lines = 1;
+    int64_t lines = 1;
     for (const char* c = text; c && *c; ++c) {
         lines += *c == '\n' ? 1 : 0;
     }
-    return size_ * lines;
+    return Saturated(size_ * lines);
 }
 
 int WFONT::GlyphWidth(int code) const {

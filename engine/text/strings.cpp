@@ -115,15 +115,23 @@ const struct {
     {"credits_txt_2dartist", 3},        {"credits_txt_music", 3},
     {"credits_txt_sound", 3},           {"credits_txt_screenwriter", 3}};
 
-// All the text under node, as a spreadsheet cell's Data element may hold formatted runs.
+// All the text under node, as a spreadsheet cell's Data element may hold formatted runs. A walk
+// along the tree rather than recursion: a hostile file may nest elements without end.
 std::string TextContent(pugi::xml_node node) {
     std::string text;
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-            text += child.value();
-        } else if (child.type() == pugi::node_element) {
-            text += TextContent(child);
+    pugi::xml_node at = node.first_child();
+    while (at) {
+        if (at.type() == pugi::node_pcdata || at.type() == pugi::node_cdata) {
+            text += at.value();
         }
+        if (at.type() == pugi::node_element && at.first_child()) {
+            at = at.first_child();
+            continue;
+        }
+        while (at != node && !at.next_sibling()) {
+            at = at.parent();
+        }
+        at = at == node ? pugi::xml_node() : at.next_sibling();
     }
     return text;
 }
@@ -138,11 +146,34 @@ std::string CellText(pugi::xml_node cell) {
     return {};
 }
 
-// A spreadsheet attribute such as ss:Index, whatever prefix the namespace has in this file.
+// Office suites write the spreadsheet's names with a prefix of their choice (ss:Row) or in the
+// default namespace (Row); hand-made files leave the namespace out altogether.
+constexpr char kSheetNamespace[] = "urn:schemas-microsoft-com:office:spreadsheet";
+
+bool IsSheetNamespace(const char* uri) {
+    return *uri == '\0' || std::strcmp(uri, kSheetNamespace) == 0;
+}
+
+bool IsSheetElement(pugi::xml_node node, const char* local_name) {
+    return node.type() == pugi::node_element &&
+           std::strcmp(LocalName(node.name()), local_name) == 0 &&
+           IsSheetNamespace(NamespaceOf(node, node.name(), false));
+}
+
+pugi::xml_node SheetChild(pugi::xml_node parent, const char* local_name) {
+    for (pugi::xml_node child = FirstElement(parent); child; child = NextElement(child)) {
+        if (IsSheetElement(child, local_name)) {
+            return child;
+        }
+    }
+    return {};
+}
+
+// A spreadsheet attribute such as ss:Index.
 pugi::xml_attribute SheetAttribute(pugi::xml_node node, const char* local_name) {
     for (pugi::xml_attribute attribute : node.attributes()) {
-        const char* colon = std::strchr(attribute.name(), ':');
-        if (std::strcmp(colon ? colon + 1 : attribute.name(), local_name) == 0) {
+        if (std::strcmp(LocalName(attribute.name()), local_name) == 0 &&
+            IsSheetNamespace(NamespaceOf(node, attribute.name(), true))) {
             return attribute;
         }
     }
@@ -199,7 +230,11 @@ void ResolvePackNames(const WSTRING_TABLE& table) {
 int WSTRING_TABLE::LoadSheet(const pugi::xml_document& document, int key_column, int value_column) {
     key_column_ = key_column ? key_column : 1;
     value_column_ = value_column ? value_column : 2;
-    pugi::xml_node row = document.child("Workbook").child("Worksheet").child("Table").child("Row");
+    const pugi::xml_node workbook = document.document_element();
+    pugi::xml_node row;
+    if (IsSheetElement(workbook, "Workbook")) {
+        row = SheetChild(SheetChild(SheetChild(workbook, "Worksheet"), "Table"), "Row");
+    }
     for (int number = 1; row; row = NextElement(row), ++number) {
         WSTRING_ENTRY& entry = entries_.emplace_back();
         entry.row = number;

@@ -20,7 +20,8 @@ struct WSTRING_ENTRY {
 // their texts stay valid until exit.
 class WSTRING_TABLE {
   public:
-    // Appends the rows of a spreadsheet document (Workbook/Worksheet/Table/Row); key_column and
+    // Appends the rows of a spreadsheet document (Workbook/Worksheet/Table/Row, with or without a
+    // prefix, in the spreadsheet namespace or in none); key_column and
     // value_column are 1-based cell positions, 0 meaning 1 and 2. Returns the row count.
     int LoadSheet(const pugi::xml_document& document, int key_column = 0, int value_column = 0);
     // The text of the first entry whose key equals key byte for byte; key itself when none does.

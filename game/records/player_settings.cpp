@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <bit>
-#include <fstream>
 #include <iterator>
 #include <vector>
 
 #include "engine/frame/game.h"
+#include "engine/platform/regular_file.h"
 #include "engine/resources/file_system.h"
 
 namespace {
@@ -139,17 +139,16 @@ void LoadSettings(PUZZLE_PLAYER_PROFILE& settings, const std::string& player_fol
     if (WFILE_SYSTEM::FileExists(path) == 0) {
         ResetSettings(settings, player_folder, frame);
     } else {
-        std::ifstream file(path, std::ios::binary);
-        // A text-mode record is at most twice as long; anything beyond is not part of it.
-        std::vector<uint8_t> contents(2 * PUZZLE_PLAYER_PROFILE::kFileSize);
-        file.read(reinterpret_cast<char*>(contents.data()),
-                  static_cast<std::streamsize>(contents.size()));
-        if (!file && !file.eof()) {
-            // Present but unreadable: play with the defaults and leave the file alone.
+        std::string file;
+        if (!platform::ReadRegularFile(path, platform::kMaxRecordFileBytes, file)) {
+            // Present but unreadable, or no plain file of a record's size: play with the
+            // defaults and leave the file alone.
             SetDefaults(settings, frame.Read());
         } else {
-            contents.resize(static_cast<size_t>(file.gcount()));
-            const std::vector<uint8_t> record = RecordBytesOf(contents);
+            // A text-mode record is at most twice as long; anything beyond is not part of it.
+            file.resize(std::min(file.size(), 2 * PUZZLE_PLAYER_PROFILE::kFileSize));
+            const std::vector<uint8_t> record =
+                RecordBytesOf(std::vector<uint8_t>(file.begin(), file.end()));
             Bytes bytes = {};
             std::copy(record.begin(), record.end(), bytes);
             settings.Decode(bytes);

@@ -5,6 +5,7 @@
 
 #include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
+#include "engine/resources/xml_tables.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ std::vector<std::unique_ptr<PUZZLE_CATEGORY>> LoadFramesList(const std::string& 
                                                              int screen_width, int screen_height) {
     std::vector<std::unique_ptr<PUZZLE_CATEGORY>> categories;
     pugi::xml_document document;
-    if (!document.load_file(path.c_str(), pugi::parse_default, pugi::encoding_auto)) {
+    if (!ParseXmlFile(document, path.c_str())) {
         return categories;
     }
     int name_index = 0;

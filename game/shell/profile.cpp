@@ -2,11 +2,11 @@
 #include "game/shell/profile.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 #include <utility>
 
 #include "engine/frame/game.h"
+#include "engine/platform/regular_file.h"
 #include "engine/resources/config.h"
 #include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
@@ -27,17 +27,15 @@ std::string WithSlash(std::string folder) {
     return folder;
 }
 
-// At most one byte more than a name may hold, so that a longer file is still told apart. Only
-// a plain file is read: a link or a device is not the game's own.
+// Only a plain file of the game's own is read: not a link, nor a pipe or a device. A file longer
+// than a name may be is no name, and reads as none.
 std::string ReadLastPlayerBytes(const std::string& path) {
     std::error_code error;
-    if (!fs::is_regular_file(fs::symlink_status(path, error))) {
+    std::string bytes;
+    if (!fs::is_regular_file(fs::symlink_status(path, error)) ||
+        !platform::ReadRegularFile(path, kMaxPlayerNameBytes, bytes)) {
         return {};
     }
-    std::ifstream file(path, std::ios::binary);
-    std::string bytes(kMaxPlayerNameBytes + 1, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(file.gcount()));
     return bytes;
 }
 

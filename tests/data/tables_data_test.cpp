@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <pugixml.hpp>
 #include <string>
@@ -15,6 +17,7 @@
 #include "engine/resources/registry.h"
 #include "engine/text/strings.h"
 #include "tests/data/game_folder.h"
+#include "tests/engine/text/sheet_fixture.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -165,6 +168,20 @@ TEST_F(TablesDataTest, StringsHoldEveryKeyTheGameResolves) {
         EXPECT_TRUE(Has(key)) << key;
     // Its presence would make the game demand a play.url file at start.
     EXPECT_FALSE(Has("error_play_url"));
+}
+
+// An office suite saving the file writes every element with the spreadsheet's prefix.
+TEST_F(TablesDataTest, StringsReadTheSameWithPrefixedElements) {
+    std::ifstream in("strings.xml", std::ios::binary);
+    const std::string shipped((std::istreambuf_iterator<char>(in)), {});
+    const std::string prefixed = PrefixElements(shipped, "ss:");
+    ASSERT_NE(prefixed.find("<ss:Worksheet"), std::string::npos);
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(prefixed.c_str()));
+    WSTRING_TABLE table;
+    EXPECT_EQ(table.LoadSheet(document), GetStringTable().RowCount());
+    for (const char* key : kTextKeys)
+        EXPECT_STREQ(table.Lookup(key), GetStringTable().Lookup(key)) << key;
 }
 
 TEST_F(TablesDataTest, FormatsTakeTheArgumentsTheScreensPass) {

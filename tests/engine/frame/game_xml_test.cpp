@@ -1,5 +1,6 @@
 // "game.xml": exact bytes written, values read back, and files that are missing or hostile.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -81,7 +82,8 @@ TEST_F(GameXmlTest, UnusableFilesGiveNoSizeAndFalseFlags) {
     const std::string h = std::to_string(game_->GetDesktopHeight());
     struct Case {
         const char* name;
-        const char* content;  // null: no file
+        const char* content;  // null: no file, or a named pipe
+        bool pipe = false;
     };
     const Case cases[] = {
         {"missing", nullptr},
@@ -91,14 +93,21 @@ TEST_F(GameXmlTest, UnusableFilesGiveNoSizeAndFalseFlags) {
         {"truncated", "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<Config>\n<Main resX=\"10"},
         {"root without children", "<Config/>"},
         {"names are not checked, missing attributes are 0", "<A><B FullScreen=\"no\"/></A>"},
+        // The product of the two would overflow.
+        {"negative width", "<Config><Main resX=\"-70000\" resY=\"70000\"/></Config>"},
+        {"negative sides", "<Config><Main resX=\"-70000\" resY=\"-70000\"/></Config>"},
+        {"zero height", "<Config><Main resX=\"800\" resY=\"0\"/></Config>"},
+        // Opening a pipe with no writer would wait for ever.
+        {"named pipe", nullptr, true},
     };
     for (const Case& c : cases) {
         // A previous value in the frame must not survive an unusable file.
         game_->SaveGameXml(1024, 768, true, false);
-        if (c.content) {
+        WFILE_SYSTEM::RemoveFile(user_folder_ + "game.xml");
+        if (c.pipe) {
+            ASSERT_EQ(::mkfifo((user_folder_ + "game.xml").c_str(), 0600), 0);
+        } else if (c.content) {
             home_.Write(kGameXml, c.content);
-        } else {
-            WFILE_SYSTEM::RemoveFile(user_folder_ + "game.xml");
         }
         game_->ParseGameXml();
         EXPECT_EQ(game_->GetConfiguredWidth(), 0) << c.name;

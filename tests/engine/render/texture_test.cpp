@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <iterator>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "engine/platform/png_writer.h"
 #include "engine/render/render_device.h"
+#include "tests/support/png_bytes.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -123,6 +125,9 @@ TEST_F(TextureTest, BadImagesGiveTheDefaultAndKeepTheLastImageSize) {
 
     EXPECT_EQ(render_.LoadTextureFile(scratch_.Path("missing.png")), render_.GetDefaultTexture());
     EXPECT_EQ(render_.LoadTextureFile(scratch_.Root()), render_.GetDefaultTexture());
+    // A named pipe with no writer: opening it must not wait for one.
+    ASSERT_EQ(::mkfifo(scratch_.Path("pipe.png").c_str(), 0600), 0);
+    EXPECT_EQ(render_.LoadTextureFile(scratch_.Path("pipe.png")), render_.GetDefaultTexture());
     EXPECT_EQ(render_.LoadTextureFromMemory(nullptr, 0), render_.GetDefaultTexture());
     EXPECT_EQ(render_.LoadTextureFromMemory(text.data(), text.size()), render_.GetDefaultTexture());
     EXPECT_EQ(render_.LoadTextureFromMemory(truncated.data(), truncated.size()),
@@ -133,9 +138,22 @@ TEST_F(TextureTest, BadImagesGiveTheDefaultAndKeepTheLastImageSize) {
     render_.ReleaseTexture(good);
 }
 
+// A picture larger than the largest screen mode is scaled down to fit it as it is decoded, so
+// a huge photo costs what a full-screen one does: 8192 x 8192 in one colour is 255 KB of PNG.
+TEST_F(TextureTest, PicturesLargerThanTheLargestScreenModeComeFittedIntoIt) {
+    const std::string png = png_bytes::SolidPng(8192, 8192, 0xFF336699);
+    WTEXTURE* t = render_.LoadTextureFromMemory(png.data(), png.size());
+    ASSERT_NE(t, render_.GetDefaultTexture());
+    EXPECT_EQ(t->width, WRENDER::kMaxPictureHeight);
+    EXPECT_EQ(t->height, WRENDER::kMaxPictureHeight);
+    EXPECT_EQ(render_.GetImageWidth(), WRENDER::kMaxPictureHeight);
+    EXPECT_EQ(t->texels, std::vector<uint32_t>(t->texels.size(), 0xFF336699));
+    render_.ReleaseTexture(t);
+}
+
 TEST_F(TextureTest, LockGivesTheTexelsAndSetsTheImageSize) {
     WTEXTURE* t = render_.CreateTexture(4, 2);
-    render_.CreateTexture(1, 1);
+    WTEXTURE* later = render_.CreateTexture(1, 1);
     uint32_t* texels = render_.LockTexture(t);
     ASSERT_NE(texels, nullptr);
     EXPECT_EQ(render_.GetImageWidth(), 4);
@@ -146,6 +164,8 @@ TEST_F(TextureTest, LockGivesTheTexelsAndSetsTheImageSize) {
     EXPECT_TRUE(t->dirty);
     EXPECT_EQ(render_.LockTexture(render_.GetSceneTexture()), nullptr);
     EXPECT_EQ(render_.LockTexture(nullptr), nullptr);
+    render_.ReleaseTexture(t);
+    render_.ReleaseTexture(later);
 }
 
 TEST_F(TextureTest, FillTextureWritesEveryTexel) {

@@ -1,6 +1,7 @@
 // The pack reader against fixture packs made with the pack writer, honest and hostile.
 #include <gtest/gtest.h>
 #include <minizip/zip.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <cstdint>
@@ -276,6 +277,10 @@ TEST_F(PackReaderTest, UnreadableArchivesFailCleanly) {
         EXPECT_EQ(ReadText(path, "up_panel.png", kPackPassword), "<fail>") << c.label;
     }
     EXPECT_EQ(files_.OpenPack(scratch_.Path("no_such_pack").c_str()), -1);
+    EXPECT_EQ(files_.OpenPack(scratch_.Root().c_str()), -1);
+    // A named pipe with no writer: opening it must not wait for one.
+    ASSERT_EQ(::mkfifo(scratch_.Path("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(files_.OpenPack(scratch_.Path("pipe").c_str()), -1);
 }
 
 TEST_F(PackReaderTest, CorruptMemberDataFails) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -160,6 +163,38 @@ TEST_F(FontTest, HeightColourAndFormatting) {
     const std::wstring long_wide(1000, L'B');
     font_->PrintfWide(0, 0, L"%ls", long_wide.c_str());
     EXPECT_EQ(Drawn().size(), 764u);
+}
+
+// Metrics past any page image are cut to the largest one, so that no sum of them overflows.
+TEST_F(FontTest, HostileMetricsStayWithinThePage) {
+    struct Case {
+        const char* size;
+        int want_size;
+    };
+    const Case cases[] = {{"2147483647", WRENDER::kMaxTextureSize},
+                          {"-2147483648", WRENDER::kMaxTextureSize},
+                          {"-40", 40}};
+    for (const Case& c : cases) {
+        scratch_.Write("hostile.fnt",
+                       std::string("<font><info size=\"") + c.size +
+                           "\"/><pages><page file=\"page.png\"/></pages><chars>"
+                           "<char id=\"65\" x=\"2147483647\" y=\"2147483647\" width=\"5\" "
+                           "height=\"2147483647\" yoffset=\"-2147483648\"/></chars></font>");
+        WFONT font(device_, scratch_.Path("hostile.fnt").c_str());
+        EXPECT_EQ(font.Size(), c.want_size) << c.size;
+        const WFONT_CHAR* glyph = font.Glyph('A');
+        ASSERT_NE(glyph, nullptr);
+        EXPECT_GE(glyph->right, glyph->left) << c.size;
+        EXPECT_GE(glyph->bottom, glyph->top) << c.size;
+        EXPECT_EQ(font.TextHeight("A\nA\nA"), 3 * c.want_size) << c.size;
+        // A line wider than the int range of pixels stops at its end.
+        const std::string long_line(1100000, 'A');
+        const int64_t width = int64_t{1100000} * (5 + font.spacing);
+        EXPECT_EQ(font.TextWidth(long_line.c_str()), std::min<int64_t>(width, INT_MAX)) << c.size;
+        font.align = 2;
+        font.DrawText(0, 0, "AA");
+        EXPECT_EQ(Drawn().size(), 2u);
+    }
 }
 
 TEST_F(FontTest, AMissingDescriptionGivesAFontThatDrawsNothing) {

@@ -1,6 +1,7 @@
 // Writes string tables the way an office suite saves a spreadsheet as XML.
 #pragma once
 
+#include <cctype>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,4 +41,23 @@ inline std::string Sheet(const std::vector<std::pair<std::string, std::string>>&
            body + extra_rows +
            "  </Table>\n  <WorksheetOptions xmlns=\"urn:schemas-microsoft-com:office:excel\">\n"
            "   <Selected/>\n  </WorksheetOptions>\n </Worksheet>\n</Workbook>\n";
+}
+
+// The sheet as a suite writes it when it names the spreadsheet's namespace by a prefix: every
+// element's name, opening or closing, given prefix ("ss:").
+inline std::string PrefixElements(const std::string& xml, const std::string& prefix) {
+    std::string out;
+    for (size_t i = 0; i < xml.size(); ++i) {
+        out += xml[i];
+        if (xml[i] != '<') {
+            continue;
+        }
+        if (i + 1 < xml.size() && xml[i + 1] == '/') {
+            out += xml[++i];
+        }
+        if (i + 1 < xml.size() && std::isalpha(static_cast<unsigned char>(xml[i + 1]))) {
+            out += prefix;
+        }
+    }
+    return out;
 }

@@ -65,6 +65,40 @@ TEST(StringTable, CellsCountByPositionAndExplicitIndex) {
     EXPECT_STREQ(table.Lookup("back_key"), "back text");
 }
 
+// Office suites choose their own prefix for the spreadsheet's names; what counts is the
+// namespace it stands for.
+TEST(StringTable, NamesMatchByNamespaceAndLocalName) {
+    const std::string cells = "<Cell><Data>key</Data></Cell><Cell><Data>text</Data></Cell>";
+    struct Case {
+        const char* name;
+        std::string xml;
+        const char* text;  // what "key" looks up to
+    };
+    const Case cases[] = {
+        {"every element prefixed", PrefixElements(Sheet({{"key", "text"}}), "ss:"), "text"},
+        {"another prefix, attributes too",
+         "<s:Workbook xmlns:s='urn:schemas-microsoft-com:office:spreadsheet'><s:Worksheet>"
+         "<s:Table><s:Row><s:Cell s:Index='2'><s:Data>key</s:Data></s:Cell></s:Row>"
+         "<s:Row><s:Cell><s:Data>key</s:Data></s:Cell><s:Cell><s:Data>text</s:Data></s:Cell>"
+         "</s:Row></s:Table></s:Worksheet></s:Workbook>",
+         "text"},
+        {"no namespace at all",
+         "<Workbook><Worksheet><Table><Row>" + cells + "</Row></Table></Worksheet></Workbook>",
+         "text"},
+        {"the sheet's names in another namespace",
+         "<Workbook xmlns='urn:other'><Worksheet><Table><Row>" + cells +
+             "</Row></Table></Worksheet></Workbook>",
+         "key"},
+        {"a worksheet of another namespace first",
+         "<Workbook xmlns:o='urn:other'><o:Worksheet/><Worksheet><Table><Row>" + cells +
+             "</Row></Table></Worksheet></Workbook>",
+         "text"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_STREQ(TableOf(c.xml).Lookup("key"), c.text) << c.name;
+    }
+}
+
 TEST(StringTable, OtherColumnsLaterLoadsAndBadDocuments) {
     pugi::xml_document document;
     ASSERT_TRUE(document.load_string(Sheet({{"text one", "key_one"}}).c_str()));
@@ -157,6 +191,25 @@ TEST(StringsFile, MissingAndUnparsableFiles) {
     EXPECT_EQ(table.RowCount(), 0);
     const std::string good = scratch.Write("strings.xml", Sheet({{"k", "v"}}));
     EXPECT_TRUE(LoadStringsFile(good.c_str(), table));
+    EXPECT_STREQ(table.Lookup("k"), "v");
+}
+
+// A cell's text is gathered from however deep its runs nest, without a call per level.
+TEST(StringsFile, DeeplyNestedCellsLoad) {
+    SCRATCH_FOLDER scratch;
+    constexpr int kDepth = 200000;
+    std::string runs;
+    for (int i = 0; i < kDepth; ++i) {
+        runs += "<B>";
+    }
+    runs += "deep text";
+    for (int i = 0; i < kDepth; ++i) {
+        runs += "</B>";
+    }
+    const std::string path = scratch.Write("strings.xml", Sheet({{"deep", runs}, {"k", "v"}}));
+    WSTRING_TABLE table;
+    ASSERT_TRUE(LoadStringsFile(path.c_str(), table));
+    EXPECT_STREQ(table.Lookup("deep"), "deep text");
     EXPECT_STREQ(table.Lookup("k"), "v");
 }
 
