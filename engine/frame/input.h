@@ -49,6 +49,10 @@ class WINPUT {
     int GetMiddle() const { return middle_; }
     bool IsDoubleClick() const { return double_click_; }
     uint8_t GetKey(int vk) const;
+    // The key went down since the last iteration (a held key is not pressed again).
+    bool KeyWentDown(int vk) const { return GetKey(vk) == 1; }
+    // The key is down, freshly or held.
+    bool KeyIsDown(int vk) const { return GetKey(vk) != 0 && GetKey(vk) != 0xFF; }
     // The virtual key of the last key-down this iteration, 0 when none.
     int GetLastKey() const { return last_key_; }
     bool HasKeyEvent() const { return key_event_; }

@@ -19,12 +19,6 @@ constexpr int kButtonPressSound = 3;  // "button_press"
 constexpr int kBigFont = 0;
 constexpr int kTextAlignMiddleLeft = 7;
 
-// A key that went down since the last iteration. Holding a key is no answer: the key that
-// opened a question would otherwise answer it in the next frame.
-bool KeyPressed(int vk) {
-    return WUN::ST_GAME::GetInstance()->GetInput()->GetKey(vk) == 1;
-}
-
 }  // namespace
 
 QUESTION_WINDOW::QUESTION_WINDOW(const char* icon_name, const char* text)
@@ -59,11 +53,13 @@ void QUESTION_WINDOW::Layout() {
 int QUESTION_WINDOW::Update(int, float) {
     const bool ok = ok_->Update(0, 0.0f) == 1;
     const bool cancel = cancel_->Update(0, 0.0f) == 1;
-    if (ok || KeyPressed(VK_RETURN)) {
+    // Only a fresh press answers: the key that opened the question may still be held.
+    const WINPUT& input = *WUN::ST_GAME::GetInstance()->GetInput();
+    if (ok || input.KeyWentDown(VK_RETURN)) {
         SoundPlay(g_sounds[kButtonPressSound]);
         return 1;
     }
-    if (cancel || KeyPressed(VK_ESCAPE)) {
+    if (cancel || input.KeyWentDown(VK_ESCAPE)) {
         SoundPlay(g_sounds[kButtonPressSound]);
         return -1;
     }

@@ -50,11 +50,6 @@ WINPUT& Input() {
     return *Frame().GetInput();
 }
 
-bool KeyHeld(int vk) {
-    const uint8_t key = Input().GetKey(vk);
-    return key != 0 && key != 0xFF;
-}
-
 // The settings window's place until the first frame: it answers OK at once and draws nothing,
 // so the first frame applies the player's settings before the menu shows.
 class PUZZLE_FAKE : public WST::ST {
@@ -115,7 +110,7 @@ int PUZZLE::Update(int, float) {
 }
 
 bool PUZZLE::UpdateKeysAndPointer() {
-    if (KeyHeld(VK_CONTROL) && KeyHeld('Q') && Frame().IsRunning()) {
+    if (Input().KeyIsDown(VK_CONTROL) && Input().KeyIsDown('Q') && Frame().IsRunning()) {
         SaveGame();
         Frame().Quit();
     }

@@ -18,7 +18,7 @@ constexpr int kMainFont = 1;
 }  // namespace
 
 bool KeyPressed(int vk) {
-    return WUN::ST_GAME::GetInstance()->GetInput()->GetKey(vk) == 1;
+    return WUN::ST_GAME::GetInstance()->GetInput()->KeyWentDown(vk);
 }
 
 void PlayShellSound(SHELL_SOUND sound) {
