@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <unordered_set>
 
 #include "engine/platform/regular_file.h"
 
@@ -74,10 +74,12 @@ std::string ShortFloat(float value) {
 }
 
 const char* KeepText(const char* text) {
-    // Held by a list that is never destroyed, so that the copies stay reachable (and are not
+    // Held by a set that is never destroyed, so that the copies stay reachable (and are not
     // reported as leaks) even after the field that pointed at one has been given another text.
-    static auto* const kept = new std::deque<std::string>;
-    return kept->emplace_back(text ? text : "").c_str();
+    // Each distinct text is kept once: tables read again, or a text asked for every frame, do
+    // not grow the set. Its nodes never move, so the pointers handed out stay valid.
+    static auto* const kept = new std::unordered_set<std::string>;
+    return kept->emplace(text ? text : "").first->c_str();
 }
 
 bool ParseXmlFile(pugi::xml_document& document, const char* path) {

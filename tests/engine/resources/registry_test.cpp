@@ -67,6 +67,15 @@ TEST_F(RegistryTest, AMissingFileIsRecreatedWithTheBuiltInContent) {
     EXPECT_EQ(scratch_.Read("resource.xml"), file);
 }
 
+TEST_F(RegistryTest, ReadingTheSameFileAgainKeepsNoNewCopies) {
+    // Every text read is kept for the life of the process; a second read of the same table must
+    // hand out the copies already kept, or reading tables again grows memory without bound.
+    LoadResources();
+    const char* first_sound = g_resources.sound[13];
+    LoadResources();
+    EXPECT_EQ(g_resources.sound[13], first_sound);
+}
+
 TEST_F(RegistryTest, ItemsAreTakenByPositionWhateverTheirNames) {
     WriteDefaultResources();
     pugi::xml_document document;
