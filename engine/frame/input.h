@@ -52,7 +52,10 @@ class WINPUT {
     // The key went down since the last iteration (a held key is not pressed again).
     bool KeyWentDown(int vk) const { return GetKey(vk) == 1; }
     // The key is down, freshly or held.
-    bool KeyIsDown(int vk) const { return GetKey(vk) != 0 && GetKey(vk) != 0xFF; }
+    bool KeyIsDown(int vk) const {
+        const uint8_t state = GetKey(vk);
+        return state != 0 && state != 0xFF;
+    }
     // The virtual key of the last key-down this iteration, 0 when none.
     int GetLastKey() const { return last_key_; }
     bool HasKeyEvent() const { return key_event_; }

@@ -54,7 +54,7 @@ void WDIALOGEDIT::Layout() {
 int WDIALOGEDIT::Update(int, float) {
     text_box_->Update(0, 0.0f);
     const WINPUT* input = WUN::ST_GAME::GetInstance()->GetInput();
-    if (ok_->Update(0, 0.0f) == 1 || input->GetKey(VK_RETURN) == 1) {
+    if (ok_->Update(0, 0.0f) == 1 || input->KeyWentDown(VK_RETURN)) {
         SoundPlay(g_sounds[kButtonPressSound]);
         result_name = text_box_->GetText();
         if (result_name.empty()) {
@@ -63,7 +63,7 @@ int WDIALOGEDIT::Update(int, float) {
         text_box_->Clear();
         return 1;
     }
-    if (cancel_->Update(0, 0.0f) == 1 || input->GetKey(VK_ESCAPE) == 1) {
+    if (cancel_->Update(0, 0.0f) == 1 || input->KeyWentDown(VK_ESCAPE)) {
         SoundPlay(g_sounds[kButtonPressSound]);
         text_box_->Clear();
         return -1;

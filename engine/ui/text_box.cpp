@@ -91,20 +91,20 @@ void WTEXTBOX::PlaceCaret(int mouse_x) {
 
 int WTEXTBOX::Edit() {
     const int length = static_cast<int>(text_.size());
-    if (input_->GetKey(VK_RIGHT) == 1 && caret_ < length) {
+    if (input_->KeyWentDown(VK_RIGHT) && caret_ < length) {
         ++caret_;
     }
-    if (input_->GetKey(VK_LEFT) == 1 && caret_ > 0) {
+    if (input_->KeyWentDown(VK_LEFT) && caret_ > 0) {
         --caret_;
     }
-    if (input_->GetKey(VK_BACK) == 1) {
+    if (input_->KeyWentDown(VK_BACK)) {
         if (caret_ > 0) {
             text_.erase(static_cast<size_t>(caret_ - 1), 1);
             --caret_;
         }
         return kBackspace;
     }
-    if (input_->GetKey(VK_DELETE) == 1) {
+    if (input_->KeyWentDown(VK_DELETE)) {
         if (caret_ < length) {
             text_.erase(static_cast<size_t>(caret_), 1);
         }

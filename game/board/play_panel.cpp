@@ -128,7 +128,7 @@ int PLAY_PANEL::Update(int, float) {
     }
     WINPUT& input = Input();
     // A fresh press only: the key that answered a question must not ask again.
-    if (input.GetKey(VK_ESCAPE) == 1) {
+    if (input.KeyWentDown(VK_ESCAPE)) {
         return kExit;
     }
     int x = 0;

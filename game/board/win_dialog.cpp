@@ -25,12 +25,6 @@ constexpr int kAlignCentre = 0;
 constexpr int kTrophyHintUnderItem = 1;  // TROFEI placement: the hint box on the lower edge
 constexpr float kMarkGap = 8.0f;         // pixels between the rotation mark and the piece count
 
-// Down this frame or held (a key that went up reads 0xFF).
-bool KeyDown(int vk) {
-    const uint8_t state = WUN::ST_GAME::GetInstance()->GetInput()->GetKey(vk);
-    return state != 0 && state != 0xFF;
-}
-
 // A registry text, empty before the registry is read.
 std::string Text(const char* text) {
     return text != nullptr ? text : "";
@@ -131,7 +125,8 @@ void WDIALOGWIN::Layout() {
 }
 
 int WDIALOGWIN::Update(int, float) {
-    if (ok_->Update(0, 0.0f) == 1 || KeyDown(VK_RETURN)) {
+    const bool enter = WUN::ST_GAME::GetInstance()->GetInput()->KeyIsDown(VK_RETURN);
+    if (ok_->Update(0, 0.0f) == 1 || enter) {
         SoundPlay(g_sounds[kSoundButtonPress]);
         return -1;
     }
