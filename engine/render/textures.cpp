@@ -3,9 +3,9 @@
 #include <atomic>
 #include <string>
 
-#include "engine/platform/gpu_device.h"
 #include "engine/platform/image_decoder.h"
 #include "engine/platform/regular_file.h"
+#include "engine/render/deferred_gpu_device.h"
 #include "engine/render/image_info.h"
 #include "engine/render/render_device.h"
 
