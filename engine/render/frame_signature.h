@@ -11,8 +11,9 @@ class FRAME_SIGNATURE {
     uint64_t Value() const { return hash_; }
 
     void Add(uint64_t word) {
-        // One round of a well-mixing multiply-rotate hash: every input bit reaches every
-        // output bit, so a moved corner or a changed colour shows in the value.
+        // A multiply-rotate round. For a given state it maps words one to one, and for a given
+        // word states one to one: two frames that differ in a single word never share a value,
+        // and frames that differ more do so only by chance.
         hash_ ^= word * kPrime2;
         hash_ = std::rotl(hash_, 31) * kPrime1;
     }

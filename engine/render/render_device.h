@@ -197,7 +197,7 @@ class WRENDER {
     void SignTransforms();
     // A device that draws the frames: there is one and they are seen.
     bool Drawing() const { return gpu_ != nullptr && !frames_unseen_; }
-    bool CanDraw() const { return Drawing() && (frame_state_ == 1 || frame_state_ == 3); }
+    bool CanDraw() const { return Drawing() && InFrame(); }
     void ApplyTransforms();
     // Uploads changed texels (on the drawing thread, which owns the GL context) and binds.
     void BindTexture(WTEXTURE* t);
