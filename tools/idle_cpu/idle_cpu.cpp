@@ -19,6 +19,7 @@
 #include "engine/frame/game.h"
 #include "engine/platform/platform.h"
 #include "engine/ui/particles.h"
+#include "game/board/pieces_system.h"
 #include "game/records/player_settings.h"
 #include "game/shell/menu_screen.h"
 #include "game/shell/profile.h"
@@ -102,8 +103,10 @@ int main(int argc, char** argv) {
     frame.Run();
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - wall_before;
     const double cpu = ProcessorSeconds() - cpu_before;
-    std::printf("%s%s: %.1f s, processor %.2f s = %.1f %% of a core, %d frames shown\n",
-                where.c_str(), sparks ? "" : " without the pointer's embers", wall.count(), cpu,
+    const GAME::PUZZLE_PIECES_SYSTEM* board = driver.Game().Board();
+    std::printf("%s%s, %d pieces: %.1f s, processor %.2f s = %.1f %% of a core, %d frames shown\n",
+                where.c_str(), sparks ? "" : " without the pointer's embers",
+                board != nullptr ? board->StackSize() : 0, wall.count(), cpu,
                 100.0 * cpu / wall.count(), frame.render.GetPresentedFrames() - shown_before);
     return 0;
 }
