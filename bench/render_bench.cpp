@@ -1,4 +1,5 @@
-// Render device speed: recorded quads, GPU quads and point sprites per frame, texture uploads.
+// Render device speed: recorded quads, GPU quads and point sprites per frame, texture uploads,
+// and a frame that draws what is already on screen.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -65,6 +66,7 @@ void BM_GpuEmptyFrameAtWindowSize(benchmark::State& state) {
     render->ResetMode(width, height, true);
     render->SetLogicalSize(1024, 768);
     for (auto _ : state) {
+        render->ForceNextFrame();
         render->BeginFrame();
         render->EndScene();
         render->BeginBackBuffer();
@@ -75,7 +77,8 @@ void BM_GpuEmptyFrameAtWindowSize(benchmark::State& state) {
 }
 BENCHMARK(BM_GpuEmptyFrameAtWindowSize)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// A board-sized frame: range(0) textured 64-pixel quads, letter-boxed onto 1920 × 1080.
+// A board-sized frame: range(0) textured 64-pixel quads, letter-boxed onto 1920 × 1080; shown
+// every time (range(1) 1), or drawing the same each time, so only the first is shown (0).
 void BM_GpuFrameOfQuads(benchmark::State& state) {
     WRENDER* render = GpuRender();
     if (render == nullptr) {
@@ -85,7 +88,12 @@ void BM_GpuFrameOfQuads(benchmark::State& state) {
     WTEXTURE* texture = render->CreateTexture(64, 64);
     FillTexture(0xFF80C0FF, texture);
     WQUAD q = Square(texture, 64);
+    const bool shown = state.range(1) != 0;
+    const int presented_before = render->GetPresentedFrames();
     for (auto _ : state) {
+        if (shown) {
+            render->ForceNextFrame();
+        }
         render->BeginFrame();
         for (int i = 0; i < state.range(0); ++i) {
             render->DrawQuad(q, float(i * 7 % 960), float(i * 13 % 704), 1, 0, 0, 0, 0);
@@ -96,8 +104,15 @@ void BM_GpuFrameOfQuads(benchmark::State& state) {
     }
     render->ReleaseTexture(texture);
     state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.counters["shown"] = render->GetPresentedFrames() - presented_before;
 }
-BENCHMARK(BM_GpuFrameOfQuads)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GpuFrameOfQuads)
+    ->ArgNames({"quads", "shown"})
+    ->Args({100, 1})
+    ->Args({1000, 1})
+    ->Args({1000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_GpuPointSprites(benchmark::State& state) {
     WRENDER* render = GpuRender();
@@ -117,6 +132,7 @@ void BM_GpuPointSprites(benchmark::State& state) {
     emitter.multiplier = 16;
     emitter.head = particles.data();
     for (auto _ : state) {
+        render->ForceNextFrame();
         render->BeginFrame();
         render->DrawPoints(emitter);
         render->EndScene();

@@ -141,7 +141,11 @@ int ST_GAME::Run() {
 }
 
 void ST_GAME::Step(float dt, bool draw) {
-    platform::PumpEvents(events_);
+    // Whatever the player or the window did is on screen by the next drawn frame, even when
+    // the game's picture looks the same to the render device.
+    if (platform::PumpEvents(events_) > 0) {
+        render.ForceNextFrame();
+    }
     if (inactive_ != 0) {
         if (exposed_) {
             Redraw();

@@ -55,7 +55,8 @@ class ST_GAME {
     // One iteration of the main loop with a frame delta of dt seconds: the window's events,
     // then the loading-phase frame while loading, else the update and a drawn frame when one is
     // due (or whenever draw is true). While inactive only the events are taken, and a window
-    // that was exposed is drawn again as it stood.
+    // that was exposed is drawn again as it stood. A drawn frame that looks like the one on
+    // screen is not shown again, unless an event came since (WRENDER::Present).
     void Step(float dt, bool draw = false);
 
     // One loading-phase frame under LoadLock: the loading screen only.
@@ -63,7 +64,10 @@ class ST_GAME {
     // 1: deactivated, 0: activated; anything else is ignored.
     void OnActivate(int deactivate);
     // The window's picture was lost: the next step draws it again, also while paused.
-    void Expose() { exposed_ = true; }
+    void Expose() {
+        exposed_ = true;
+        render.ForceNextFrame();
+    }
     // The window's drawable area is width x height pixels: the back buffer takes that size and
     // the game picture is letter-boxed into it at its own logical size.
     void FitToWindow(int width, int height);

@@ -2,6 +2,9 @@
 // and close.
 #include <SDL.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "engine/platform/key_map.h"
 #include "engine/platform/platform.h"
 #include "engine/platform/utf16.h"
@@ -52,6 +55,14 @@ void DeliverWindowEvent(const SDL_WindowEvent& e, EventSink& sink) {
         default:
             break;
     }
+}
+
+// The display servers whose drivers sleep until an event comes; with the others SDL's wait
+// polls the queue every millisecond.
+bool DriverWaitsForEvents() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr &&
+           (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
 }
 
 void Deliver(const SDL_Event& e, EventSink& sink) {
@@ -110,6 +121,14 @@ int PumpEvents(EventSink& sink) {
 bool WaitForEvent(int timeout_ms) {
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
         return false;
+    }
+    if (!DriverWaitsForEvents()) {
+        // Waiting would mean polling the queue every millisecond. These drivers have no display
+        // to hear from: their events are pushed by this process, and the loop takes them when
+        // the time is up, which is the next time it has work to do anyway.
+        SDL_Delay(Uint32(std::max(timeout_ms, 0)));
+        SDL_PumpEvents();
+        return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE;
     }
     // A null event leaves the pending event in the queue for PumpEvents.
     return SDL_WaitEventTimeout(nullptr, timeout_ms) != 0;

@@ -1,11 +1,13 @@
-// WRENDER: the frame states, the letter-box transform, blend modes and the draw operations.
+// WRENDER: the frame states, the letter-box transform, blend modes, the draw operations and the
+// frame's signature.
 #include "engine/render/render_device.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
-#include "engine/platform/gpu_device.h"
 #include "engine/platform/platform.h"
+#include "engine/render/deferred_gpu_device.h"
 
 namespace {
 
@@ -22,6 +24,10 @@ platform::GpuBlendState BlendStateOf(int mode, bool current_colour_add) {
 platform::GpuVertex Vertex(float x, float y, float z, uint32_t colour, float u, float v) {
     return platform::GpuVertex{x, y, z, colour, u, v};
 }
+
+// What kind of draw the words after it in a signature come from, so that no two different
+// sequences of draws read the same.
+enum SignedDraw : uint32_t { kSignedQuad = 1, kSignedLine, kSignedRect, kSignedPoints };
 
 void ToRowMajorArray(const WMATRIX& m, float out[16]) {
     for (int i = 0; i < 4; ++i) {
@@ -50,10 +56,12 @@ void WRENDER::SetMultisample(int mode) {
 }
 
 int WRENDER::Create(void* window) {
-    gpu_ = platform::GpuDevice::Create(window);
-    if (gpu_ == nullptr) {
+    std::unique_ptr<platform::GpuDevice> device = platform::GpuDevice::Create(window);
+    if (device == nullptr) {
         return -2;
     }
+    gpu_ = std::make_unique<DeferredGpuDevice>(std::move(device));
+    force_next_frame_ = true;
     int width = 0;
     int height = 0;
     platform::WindowSize(window, width, height);
@@ -80,6 +88,7 @@ void WRENDER::ResetMode(int width, int height, bool full_screen) {
     bb_width_ = width;
     bb_height_ = height;
     full_screen_ = full_screen;
+    force_next_frame_ = true;
     scene_texture_.width = width;
     scene_texture_.height = height;
     if (gpu_ != nullptr) {
@@ -93,6 +102,10 @@ void WRENDER::SetLogicalSize(int width, int height) {
     if (width <= 0 || height <= 0) {
         width = 0;
         height = 0;
+    }
+    // The back-buffer pass sets the same size again to restore the transforms.
+    if (width != logical_width_ || height != logical_height_) {
+        force_next_frame_ = true;
     }
     logical_width_ = width;
     logical_height_ = height;
@@ -130,9 +143,14 @@ int WRENDER::BeginFrame() {
         DeleteReleasedTextures();
     }
     if (Drawing()) {
+        gpu_->Hold();
         gpu_->BeginTarget(platform::GpuTarget::kScene, clear_colour_);
     }
     frame_state_ = 1;
+    signature_.Reset();
+    signature_.Add(uint32_t(bb_width_), uint32_t(bb_height_));
+    signature_.Add(clear_colour_, smooth_ ? 1u : 0u);
+    SignTransforms();
     return 0;
 }
 
@@ -149,6 +167,8 @@ int WRENDER::BeginBackBuffer() {
         return -1;
     }
     frame_state_ = 3;
+    // The same draw into the scene or onto the back buffer looks different.
+    signature_.Add(uint64_t(frame_state_));
     // Also without a device: the overlay starts in the mode the scene copy leaves behind.
     SetBlendMode(1);
     if (Drawing()) {
@@ -173,10 +193,25 @@ int WRENDER::Present() {
     if (frame_state_ != 3) {
         return -1;
     }
-    if (Drawing()) {
+    frame_state_ = 0;
+    const bool same =
+        !force_next_frame_ && !read_back_ && signature_.Value() == presented_signature_;
+    read_back_ = false;
+    if (frames_unseen_) {
+        return 0;
+    }
+    if (same) {
+        if (gpu_ != nullptr) {
+            gpu_->Drop();
+        }
+        return 0;
+    }
+    if (gpu_ != nullptr) {
         gpu_->Present();
     }
-    frame_state_ = 0;
+    presented_signature_ = signature_.Value();
+    force_next_frame_ = false;
+    ++presented_frames_;
     return 0;
 }
 
@@ -232,6 +267,16 @@ void WRENDER::DrawQuad(const WQUAD& q, float x, float y, float sx, float sy, flo
     if (CanDraw()) {
         gpu_->DrawQuad(v);
     }
+    if (InFrame()) {
+        signature_.Add(kSignedQuad, uint32_t(depth));
+        SignTexture(q.texture);
+        SignBlend();
+        for (const platform::GpuVertex& corner : v) {
+            signature_.Add(corner.x, corner.y);
+            signature_.Add(corner.u, corner.v);
+        }
+        signature_.Add(q.colour, 0u);
+    }
     if (IsRecording()) {
         WRECORDED_DRAW d;
         d.kind = WRECORDED_DRAW::kQuad;
@@ -258,6 +303,12 @@ void WRENDER::DrawLine(float x1, float y1, float x2, float y2, uint32_t colour) 
                                     Vertex(x2, y2, 1.0f, colour, 0.0f, 0.0f)};
         gpu_->BindNoTexture();
         gpu_->DrawLines(v, 2);
+    }
+    if (InFrame()) {
+        signature_.Add(kSignedLine, colour);
+        SignBlend();
+        signature_.Add(x1, y1);
+        signature_.Add(x2, y2);
     }
     if (IsRecording()) {
         WRECORDED_DRAW d;
@@ -292,6 +343,13 @@ void WRENDER::DrawRect(float x1, float y1, float x2, float y2, uint32_t outline_
         }
         gpu_->DrawLines(edges, 8);
     }
+    if (InFrame()) {
+        signature_.Add(kSignedRect, 0u);
+        SignBlend();
+        signature_.Add(outline_colour, fill_colour);
+        signature_.Add(x1, y1);
+        signature_.Add(x2, y2);
+    }
     if (IsRecording()) {
         WRECORDED_DRAW d;
         d.kind = WRECORDED_DRAW::kRect;
@@ -314,6 +372,13 @@ void WRENDER::DrawPoints(const WPOINT_EMITTER& emitter) {
         BindTexture(emitter.texture);
     }
     SetBlendMode(emitter.blend);
+    const bool in_frame = InFrame();
+    if (in_frame) {
+        signature_.Add(kSignedPoints, 0u);
+        SignTexture(emitter.texture);
+        SignBlend();
+        signature_.Add(size, 0.0f);
+    }
     platform::GpuPointVertex batch[kPointBatch];
     int in_batch = 0;
     int alive = 0;
@@ -323,6 +388,10 @@ void WRENDER::DrawPoints(const WPOINT_EMITTER& emitter) {
         }
         ++alive;
         batch[in_batch++] = platform::GpuPointVertex{p->x, p->y, p->z, p->colour};
+        if (in_frame) {
+            signature_.Add(p->x, p->y);
+            signature_.Add(std::bit_cast<uint32_t>(p->z), p->colour);
+        }
         if (in_batch == kPointBatch) {
             if (CanDraw()) {
                 gpu_->DrawPoints(batch, in_batch, size);
@@ -351,6 +420,9 @@ void WRENDER::SetFiltering(bool smooth) {
     if (gpu_ != nullptr) {
         gpu_->SetFiltering(smooth);
     }
+    if (frame_state_ != 0) {
+        signature_.Add(uint64_t(smooth));
+    }
 }
 
 void WRENDER::SetupTransforms() {
@@ -372,6 +444,9 @@ void WRENDER::Translate(float tx, float ty, float tz) {
 }
 
 void WRENDER::ApplyTransforms() {
+    if (frame_state_ != 0) {
+        SignTransforms();
+    }
     if (gpu_ == nullptr) {
         return;
     }
@@ -406,6 +481,7 @@ bool WRENDER::ReadBackBuffer(std::vector<uint32_t>& argb, int& width, int& heigh
     if (gpu_ == nullptr || frame_state_ != 3) {
         return false;
     }
+    read_back_ = true;
     gpu_->ReadBackBuffer(argb, width, height);
     return true;
 }
@@ -418,4 +494,26 @@ void WRENDER::Record(const WRECORDED_DRAW& draw) {
     recorded_.push_back(draw);
     recorded_.back().blend = blend_mode_;
     recorded_.back().frame_state = frame_state_;
+}
+
+void WRENDER::SignBlend() {
+    signature_.Add(uint32_t(blend_mode_), colour_add_ ? 1u : 0u);
+}
+
+void WRENDER::SignTexture(const WTEXTURE* t) {
+    if (t == nullptr) {
+        signature_.Add(uint64_t(0));
+        return;
+    }
+    signature_.Add(t->identity);
+    signature_.Add(t->version);
+}
+
+void WRENDER::SignTransforms() {
+    for (const WMATRIX* m : {&camera_.world, &camera_.view, &camera_.projection}) {
+        for (const auto& row : m->m) {
+            signature_.Add(row[0], row[1]);
+            signature_.Add(row[2], row[3]);
+        }
+    }
 }

@@ -1,5 +1,6 @@
 // WRENDER: the 2D render device: two-pass frame, letter-boxing, blend modes, quads, lines,
-// rectangles, point sprites and textures; records every draw when there is no GPU device.
+// rectangles, point sprites and textures; records every draw when there is no GPU device, and
+// shows no frame again that would look like the one on screen.
 #pragma once
 
 #include <cstdint>
@@ -11,12 +12,11 @@
 
 #include "engine/platform/image_decoder.h"
 #include "engine/render/camera.h"
+#include "engine/render/frame_signature.h"
 #include "engine/render/point_emitter.h"
 #include "engine/render/texture.h"
 
-namespace platform {
-class GpuDevice;
-}
+class DeferredGpuDevice;
 
 // One corner of a quad: position in logical pixels and texture coordinates.
 struct WQUAD_CORNER {
@@ -85,10 +85,18 @@ class WRENDER {
     void ResetMode(int width, int height, bool full_screen);
     void SetLogicalSize(int width, int height);
     // 0 scene open, -1 out of order; (2 would mean the device was reset: GL never loses it).
+    // With a device, the frame's GPU work waits for Present.
     int BeginFrame();
     int EndScene();
     int BeginBackBuffer();
+    // Shows the frame, unless it draws just what the last one shown drew (its signature is the
+    // same) and no forced frame is pending: then its GPU work is dropped. 0, or -1 out of order.
     int Present();
+    // The next frame is shown whatever it draws: the window lost its picture or its size, or
+    // the player did something.
+    void ForceNextFrame() { force_next_frame_ = true; }
+    // Frames shown so far; without a device, the frames that would have been.
+    int GetPresentedFrames() const { return presented_frames_; }
     // 0 idle, 1 scene open, 2 scene closed, 3 back buffer open.
     int GetFrameState() const { return frame_state_; }
 
@@ -181,16 +189,22 @@ class WRENDER {
 
   private:
     void Record(const WRECORDED_DRAW& draw);
+    // True while draws go into an open target, which is when they are part of the picture.
+    bool InFrame() const { return frame_state_ == 1 || frame_state_ == 3; }
+    // The blend state a draw is made in, into the signature.
+    void SignBlend();
+    void SignTexture(const WTEXTURE* t);
+    void SignTransforms();
     // A device that draws the frames: there is one and they are seen.
     bool Drawing() const { return gpu_ != nullptr && !frames_unseen_; }
-    bool CanDraw() const { return Drawing() && (frame_state_ == 1 || frame_state_ == 3); }
+    bool CanDraw() const { return Drawing() && InFrame(); }
     void ApplyTransforms();
     // Uploads changed texels (on the drawing thread, which owns the GL context) and binds.
     void BindTexture(WTEXTURE* t);
     // GPU copies of released textures are deleted at the next frame, on the drawing thread.
     void DeleteReleasedTextures();
 
-    std::unique_ptr<platform::GpuDevice> gpu_;
+    std::unique_ptr<DeferredGpuDevice> gpu_;
     int multisample_ = 0;
     int blend_mode_ = 8;       // no mode has it: the first SetBlendMode always applies
     bool colour_add_ = false;  // stage colour operation: texture + diffuse instead of ×
@@ -215,6 +229,11 @@ class WRENDER {
     WCAMERA camera_;
     bool recording_ = false;
     bool frames_unseen_ = false;
+    FRAME_SIGNATURE signature_;
+    uint64_t presented_signature_ = 0;
+    bool force_next_frame_ = true;
+    bool read_back_ = false;  // the open frame was drawn for reading, so it is shown too
+    int presented_frames_ = 0;
     std::vector<WRECORDED_DRAW> recorded_;
     std::mutex released_lock_;
     std::vector<unsigned int> released_handles_;

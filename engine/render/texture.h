@@ -4,17 +4,38 @@
 #include <cstdint>
 #include <vector>
 
+// A number no other texture of this process had or will have.
+uint64_t NewTextureIdentity();
+
 // The texture handle of the engine is WTEXTURE*; null means none. Every texture keeps its texels
 // in memory (our managed pool), so it survives device changes and can be inspected by tests.
 struct WTEXTURE {
+    WTEXTURE() = default;
+    // A copy would share the identity, so a frame could not tell the two apart.
+    WTEXTURE(const WTEXTURE&) = delete;
+    WTEXTURE& operator=(const WTEXTURE&) = delete;
+
+    // What the texture shows changed: the texels (uploaded at the next draw), or the picture
+    // drawn into a render target.
+    void MarkChanged() {
+        dirty = true;
+        ++version;
+    }
+
+    // Set at creation and never reused, so a frame that draws another texture at the same
+    // address is seen to differ.
+    const uint64_t identity = NewTextureIdentity();
+    // Grows with every change of what the texture shows.
+    uint64_t version = 0;
     int width = 0;
     int height = 0;
     // width * height texels, 32-bit ARGB, row-major, row 0 at the top.
     std::vector<uint32_t> texels;
     // The GPU copy (a GL texture name); 0 while none was made.
     unsigned int gpu_handle = 0;
-    // The texels changed since the last upload: set by UnlockTexture and FillTexture; code that
-    // writes texels directly sets it too. The upload happens when the texture is next drawn.
+    // The texels changed since the last upload: set by MarkChanged, which UnlockTexture and
+    // FillTexture call; code that writes texels directly calls it too. The upload happens when
+    // the texture is next drawn.
     bool dirty = true;
     // The scene render target: its picture lives on the GPU only and cannot be locked.
     bool render_target = false;

@@ -1,12 +1,19 @@
 // WRENDER's textures: creation, image loads, locking, release, and the upload to the GPU.
 #include <algorithm>
+#include <atomic>
 #include <string>
 
-#include "engine/platform/gpu_device.h"
 #include "engine/platform/image_decoder.h"
 #include "engine/platform/regular_file.h"
+#include "engine/render/deferred_gpu_device.h"
 #include "engine/render/image_info.h"
 #include "engine/render/render_device.h"
+
+uint64_t NewTextureIdentity() {
+    // Textures are made on the loading thread as well as on the main one.
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
 
 WTEXTURE* WRENDER::CreateTexture(int width, int height) {
     if (width < 1 || height < 1 || width > kMaxTextureSize || height > kMaxTextureSize) {
@@ -97,7 +104,7 @@ uint32_t* WRENDER::LockTexture(WTEXTURE* t) {
 
 void WRENDER::UnlockTexture(WTEXTURE* t) {
     if (t != nullptr) {
-        t->dirty = true;
+        t->MarkChanged();
     }
 }
 
@@ -133,5 +140,5 @@ void FillTexture(uint32_t colour, WTEXTURE* t) {
         return;
     }
     std::fill(t->texels.begin(), t->texels.end(), colour);
-    t->dirty = true;
+    t->MarkChanged();
 }

@@ -102,6 +102,8 @@ class PUZZLE : public WST::ST {
     PUZZLE_PIECES_SYSTEM* Board() const { return board_.get(); }
     PLAY_PANEL* PlayPanel() const { return play_panel_.get(); }
     PROFILE& Profile() const { return *profile_; }
+    // The embers that follow the pointer on every screen.
+    WUN::PARTIC& CursorSparks() const { return *sparks_; }
     bool QuitQuestionOpen() const { return quit_question_ != nullptr; }
     bool SaveQuestionOpen() const { return save_question_ != nullptr; }
     int ResolutionCode() const { return resolution_code_; }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "engine/frame/item_root.h"
@@ -167,6 +168,37 @@ TEST_F(FrameTest, AStepTakesTheEventsThenUpdatesThenDrawsWhenAFrameIsDue) {
     EXPECT_EQ(g_scene_calls, 2);
     EXPECT_NEAR(game_->GetFrameAccumulator(), 0.08f, 1e-5);
     game_->input.ClearButtons();
+}
+
+// The callbacks here draw nothing, so the picture stands still: a drawn frame is shown again
+// only when the window or the player did something since the last one shown.
+TEST_F(FrameTest, AStillPictureIsShownAgainOnlyAfterAnEvent) {
+    struct CASE {
+        const char* event;
+        std::function<bool()> push;
+        bool shown;
+    };
+    const CASE cases[] = {
+        {"none", [] { return true; }, false},
+        {"a pointer move", [] { return platform::PushMouseMove(7, 9); }, true},
+        {"a key released",
+         [] { return platform::PushKey(VK_ESCAPE, true) && platform::PushKey(VK_ESCAPE, false); },
+         true},
+        {"typed text", [] { return platform::PushText("a"); }, true},
+        {"an exposure", [] { return platform::PushExpose(); }, true},
+    };
+    game_->Step(0.0f, true);
+    for (const CASE& c : cases) {
+        game_->Step(0.0f, true);
+        const int before = game_->render.GetPresentedFrames();
+        ASSERT_TRUE(c.push()) << c.event;
+        game_->Step(0.0f, true);
+        EXPECT_EQ(game_->render.GetPresentedFrames() - before, c.shown ? 1 : 0) << c.event;
+        game_->Step(0.0f, true);
+        EXPECT_EQ(game_->render.GetPresentedFrames() - before, c.shown ? 1 : 0)
+            << c.event << ": still again";
+    }
+    game_->input.EndFrame();
 }
 
 TEST_F(FrameTest, StepsWhileLoadingDrawOnlyTheLoadingScreen) {

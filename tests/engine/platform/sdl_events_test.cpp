@@ -142,12 +142,18 @@ TEST_F(SdlEventsTest, SyntheticEventsArriveAsTheWindowsOwn) {
     EXPECT_EQ(sink.log, expected);
 }
 
-TEST_F(SdlEventsTest, WaitingLeavesTheEventForThePump) {
+// Also where the driver cannot wait for events and the wait sleeps through instead.
+TEST_F(SdlEventsTest, WaitingTellsOfAPendingEventAndLeavesItForThePump) {
+    RecordingSink sink;
+    platform::PumpEvents(sink);
+    EXPECT_FALSE(platform::WaitForEvent(2)) << "nothing pending";
     SDL_Event e{};
     e.type = SDL_QUIT;
     Push(e);
-    EXPECT_TRUE(platform::WaitForEvent(0));
-    RecordingSink sink;
+    for (int timeout_ms : {0, 2}) {
+        EXPECT_TRUE(platform::WaitForEvent(timeout_ms)) << timeout_ms;
+    }
+    sink.log.clear();
     platform::PumpEvents(sink);
     EXPECT_EQ(sink.log, std::vector<std::string>{"close"});
 }

@@ -433,6 +433,38 @@ TEST_F(GlPixelTest, UnseenFramesReachNoGpuAndTheNextSeenOneIsWhole) {
     render_.Present();
 }
 
+// The GPU work of a frame like the one shown is dropped; a frame that is read back is drawn
+// and shown however it looks, and new texels reach the next frame that differs.
+TEST_F(GlPixelTest, OnlyFramesThatDifferFromTheOneShownAreShown) {
+    Mode(64, 64, 64, 64);
+    WTEXTURE* tile = render_.CreateTexture(4, 4);
+    FillTexture(0xFFFF0000, tile);
+    auto draw = [&] {
+        render_.DrawQuad(Rectangle(64, 64, tile, 0xFFFFFFFF, 1), 0, 0, 1, 1, 0, 0, 0);
+    };
+    Frame(draw);
+    render_.Present();
+    const int shown = render_.GetPresentedFrames();
+    Frame(draw);
+    render_.Present();
+    EXPECT_EQ(render_.GetPresentedFrames(), shown) << "the same picture again";
+    Frame(draw);
+    Read();
+    render_.Present();
+    EXPECT_EQ(render_.GetPresentedFrames(), shown + 1) << "read back";
+    EXPECT_EQ(Pixel(32, 32), 0xFFFF0000u);
+
+    FillTexture(0xFF0000FF, tile);
+    Frame(draw);
+    render_.Present();
+    EXPECT_EQ(render_.GetPresentedFrames(), shown + 2) << "new texels";
+    Frame(draw);
+    Read();
+    render_.Present();
+    EXPECT_EQ(Pixel(32, 32), 0xFF0000FFu);
+    render_.ReleaseTexture(tile);
+}
+
 TEST_F(GlPixelTest, EnumeratedModesAreLandscapeAndDistinct) {
     std::vector<std::pair<int, int>> modes;
     render_.EnumerateModes(modes);
