@@ -28,7 +28,8 @@ struct GpuBlendState {
     bool point_sprites = false;
 };
 
-enum class GpuTarget { kScene, kBackBuffer };
+// The cached layer has the scene's size and lives as long as it does.
+enum class GpuTarget { kScene, kLayer, kBackBuffer };
 
 class GpuDevice {
   public:
@@ -36,11 +37,15 @@ class GpuDevice {
     static std::unique_ptr<GpuDevice> Create(void* window);
     virtual ~GpuDevice() = default;
 
-    // (Re)makes the scene and back-buffer targets of width × height; samples 0 or 4 for the
-    // back buffer.
+    // (Re)makes the scene, layer and back-buffer targets of width × height; samples 0 or 4 for
+    // the back buffer. The layer's picture is lost.
     virtual void ResizeTargets(int width, int height, int samples) = 0;
     // Starts drawing into target and clears it to the ARGB colour.
     virtual void BeginTarget(GpuTarget target, uint32_t clear_argb) = 0;
+    // Goes back to drawing into the scene target, keeping what it holds.
+    virtual void ResumeScene() = 0;
+    // Copies the layer's picture, alpha included, over the whole scene target.
+    virtual void CopyLayerToScene() = 0;
     // The three state setters only record; the next draw applies them. They make no GL call,
     // so they are safe on a thread that has no context. Row-vector matrices (v' = v × M):
     // world × view, and the projection.
@@ -54,6 +59,7 @@ class GpuDevice {
     virtual void DeleteTexture(unsigned int handle) = 0;
     virtual void BindTexture(unsigned int handle) = 0;
     virtual void BindSceneTexture() = 0;
+    virtual void BindLayerTexture() = 0;
     // No texture: the diffuse colour alone.
     virtual void BindNoTexture() = 0;
 

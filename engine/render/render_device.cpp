@@ -38,6 +38,7 @@ WRENDER::WRENDER() {
     default_texture_.height = kDefaultTextureSize;
     default_texture_.texels.assign(kDefaultTextureSize * kDefaultTextureSize, 0xFFFFFFFF);
     scene_texture_.render_target = true;
+    layer_texture_.render_target = true;
     camera_.Setup(bb_width_, bb_height_);
 }
 
@@ -62,6 +63,9 @@ int WRENDER::Create(void* window) {
     full_screen_ = false;
     scene_texture_.width = bb_width_;
     scene_texture_.height = bb_height_;
+    layer_texture_.width = bb_width_;
+    layer_texture_.height = bb_height_;
+    layer_signature_ = 0;
     gpu_->ResizeTargets(bb_width_, bb_height_, multisample_ == 1 ? 4 : 0);
     gpu_->SetFiltering(smooth_);
     SetupTransforms();
@@ -82,6 +86,9 @@ void WRENDER::ResetMode(int width, int height, bool full_screen) {
     full_screen_ = full_screen;
     scene_texture_.width = width;
     scene_texture_.height = height;
+    layer_texture_.width = width;
+    layer_texture_.height = height;
+    layer_signature_ = 0;
     if (gpu_ != nullptr) {
         gpu_->ResizeTargets(width, height, multisample_ == 1 ? 4 : 0);
     }
@@ -133,6 +140,7 @@ int WRENDER::BeginFrame() {
         gpu_->BeginTarget(platform::GpuTarget::kScene, clear_colour_);
     }
     frame_state_ = 1;
+    scene_draws_ = 0;
     return 0;
 }
 
@@ -196,6 +204,18 @@ int WRENDER::SetBlendMode(int mode) {
     return 0;
 }
 
+void WRENDER::RestoreDrawState(int blend_mode, bool colour_add, bool smooth) {
+    blend_mode_ = blend_mode;
+    colour_add_ = colour_add;
+    if (gpu_ != nullptr && blend_mode >= 0 && blend_mode <= 5) {
+        gpu_->SetBlendState(BlendStateOf(blend_mode, colour_add));
+    }
+    smooth_ = smooth;
+    if (gpu_ != nullptr) {
+        gpu_->SetFiltering(smooth);
+    }
+}
+
 void WRENDER::DrawQuad(const WQUAD& q, float x, float y, float sx, float sy, float angle, int ox,
                        int oy) {
     int depth = std::clamp(q.depth, 0, 100);
@@ -229,6 +249,7 @@ void WRENDER::DrawQuad(const WQUAD& q, float x, float y, float sx, float sy, flo
         BindTexture(q.texture);
     }
     SetBlendMode(q.blend);
+    NoteDraw(q.texture, v, sizeof(v));
     if (CanDraw()) {
         gpu_->DrawQuad(v);
     }
@@ -253,9 +274,10 @@ void WRENDER::DrawQuad(const WQUAD& q, float x, float y, float sx, float sy, flo
 }
 
 void WRENDER::DrawLine(float x1, float y1, float x2, float y2, uint32_t colour) {
+    const platform::GpuVertex v[2] = {Vertex(x1, y1, 1.0f, colour, 0.0f, 0.0f),
+                                      Vertex(x2, y2, 1.0f, colour, 0.0f, 0.0f)};
+    NoteDraw(nullptr, v, sizeof(v));
     if (CanDraw()) {
-        platform::GpuVertex v[2] = {Vertex(x1, y1, 1.0f, colour, 0.0f, 0.0f),
-                                    Vertex(x2, y2, 1.0f, colour, 0.0f, 0.0f)};
         gpu_->BindNoTexture();
         gpu_->DrawLines(v, 2);
     }
@@ -274,6 +296,9 @@ void WRENDER::DrawRect(float x1, float y1, float x2, float y2, uint32_t outline_
                        uint32_t fill_colour) {
     const float xs[4] = {x1, x1, x2, x2};
     const float ys[4] = {y1, y2, y2, y1};
+    const platform::GpuVertex rect[2] = {Vertex(x1, y1, 1.0f, outline_colour, 0.0f, 0.0f),
+                                         Vertex(x2, y2, 1.0f, fill_colour, 0.0f, 0.0f)};
+    NoteDraw(nullptr, rect, sizeof(rect));
     if (CanDraw()) {
         platform::GpuVertex fill[4];
         for (int i = 0; i < 4; ++i) {
@@ -324,14 +349,18 @@ void WRENDER::DrawPoints(const WPOINT_EMITTER& emitter) {
         ++alive;
         batch[in_batch++] = platform::GpuPointVertex{p->x, p->y, p->z, p->colour};
         if (in_batch == kPointBatch) {
+            NoteDraw(emitter.texture, batch, sizeof(batch));
             if (CanDraw()) {
                 gpu_->DrawPoints(batch, in_batch, size);
             }
             in_batch = 0;
         }
     }
-    if (in_batch > 0 && CanDraw()) {
-        gpu_->DrawPoints(batch, in_batch, size);
+    if (in_batch > 0) {
+        NoteDraw(emitter.texture, batch, size_t(in_batch) * sizeof(batch[0]));
+        if (CanDraw()) {
+            gpu_->DrawPoints(batch, in_batch, size);
+        }
     }
     if (IsRecording()) {
         WRECORDED_DRAW d;
@@ -415,7 +444,12 @@ int WRENDER::GetGpuDrawCalls() const {
 }
 
 void WRENDER::Record(const WRECORDED_DRAW& draw) {
+    // The second pass of a layer repeats draws the recorder has seen.
+    if (layer_pass_ == LayerPass::kRedraw) {
+        return;
+    }
     recorded_.push_back(draw);
     recorded_.back().blend = blend_mode_;
     recorded_.back().frame_state = frame_state_;
+    recorded_.back().in_layer = layer_pass_ == LayerPass::kSignature;
 }

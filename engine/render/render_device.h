@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -55,6 +56,8 @@ struct WRECORDED_DRAW {
     // Points: the number of alive particles and the sprite size (size * multiplier).
     int point_count = 0;
     float point_size = 0.0f;
+    // Drawn into the cached layer (see WRENDER::DrawCachedLayer), not straight into the scene.
+    bool in_layer = false;
 };
 
 class WRENDER {
@@ -170,6 +173,22 @@ class WRENDER {
     // this way to the one frame it shows.
     void SetFramesUnseen(bool unseen) { frames_unseen_ = unseen; }
 
+    // --- The cached layer: the part of a scene that changes seldom, kept on the GPU.
+
+    // Draws what contents() draws as the first thing in the open scene, through an off-screen
+    // layer of the scene's size that is drawn again only when those draws differ from the ones
+    // it holds (each draw's texture and version, corners, uv, colour, blend mode and filtering;
+    // the scene's size, transforms and clear colour). contents() runs once to find that out and
+    // once more when the layer is redrawn; the recorder sees its draws once, marked in_layer,
+    // followed by the layer's own quad over the logical screen. When something was drawn into
+    // the scene before, outside the scene pass, or with caching off, contents() simply draws.
+    void DrawCachedLayer(const std::function<void()>& contents);
+    // On by default; off draws every frame's layer contents straight into the scene.
+    void SetLayerCaching(bool on) { layer_caching_ = on; }
+    WTEXTURE* GetLayerTexture() { return &layer_texture_; }
+    // How often the layer was drawn on the GPU so far.
+    int GetLayerRedraws() const { return layer_redraws_; }
+
     // --- The draw recorder. On with no device; tests may turn it on with one.
 
     void SetRecording(bool on) { recording_ = on; }
@@ -183,7 +202,14 @@ class WRENDER {
     void Record(const WRECORDED_DRAW& draw);
     // A device that draws the frames: there is one and they are seen.
     bool Drawing() const { return gpu_ != nullptr && !frames_unseen_; }
-    bool CanDraw() const { return Drawing() && (frame_state_ == 1 || frame_state_ == 3); }
+    bool CanDraw() const {
+        return Drawing() && (frame_state_ == 1 || frame_state_ == 3) &&
+               layer_pass_ != LayerPass::kSignature;
+    }
+    // The blend mode, its colour operation and the filtering as they were, on the device too.
+    void RestoreDrawState(int blend_mode, bool colour_add, bool smooth);
+    // Every draw passes here: it counts the scene's draws and signs the layer's.
+    void NoteDraw(const WTEXTURE* texture, const void* vertices, size_t bytes);
     void ApplyTransforms();
     // Uploads changed texels (on the drawing thread, which owns the GL context) and binds.
     void BindTexture(WTEXTURE* t);
@@ -216,6 +242,15 @@ class WRENDER {
     bool recording_ = false;
     bool frames_unseen_ = false;
     std::vector<WRECORDED_DRAW> recorded_;
+    // The cached layer: the first pass of its contents only signs them, the second draws them.
+    enum class LayerPass { kNone, kSignature, kRedraw };
+    LayerPass layer_pass_ = LayerPass::kNone;
+    bool layer_caching_ = true;
+    int scene_draws_ = 0;  // since the scene was begun
+    uint64_t layer_signing_ = 0;
+    uint64_t layer_signature_ = 0;  // of the picture the layer holds; 0: none
+    int layer_redraws_ = 0;
+    WTEXTURE layer_texture_;
     std::mutex released_lock_;
     std::vector<unsigned int> released_handles_;
 };

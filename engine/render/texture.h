@@ -16,6 +16,14 @@ struct WTEXTURE {
     // The texels changed since the last upload: set by UnlockTexture and FillTexture; code that
     // writes texels directly sets it too. The upload happens when the texture is next drawn.
     bool dirty = true;
-    // The scene render target: its picture lives on the GPU only and cannot be locked.
+    // Changes with every change of the texels (and, for a render target, of its picture). Drawn
+    // from one counter for all textures, so a texture made at a released one's address never
+    // repeats a version it had: an identity and a version in one.
+    uint64_t version = 0;
+    // A render target (the scene, the cached layer): its picture lives on the GPU only and cannot
+    // be locked.
     bool render_target = false;
 };
+
+// The next value of the counter that texture versions are drawn from.
+uint64_t NextTextureVersion();

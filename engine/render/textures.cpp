@@ -1,5 +1,6 @@
 // WRENDER's textures: creation, image loads, locking, release, and the upload to the GPU.
 #include <algorithm>
+#include <atomic>
 #include <string>
 
 #include "engine/platform/gpu_device.h"
@@ -7,6 +8,11 @@
 #include "engine/platform/regular_file.h"
 #include "engine/render/image_info.h"
 #include "engine/render/render_device.h"
+
+uint64_t NextTextureVersion() {
+    static std::atomic<uint64_t> counter{0};
+    return ++counter;
+}
 
 WTEXTURE* WRENDER::CreateTexture(int width, int height) {
     if (width < 1 || height < 1 || width > kMaxTextureSize || height > kMaxTextureSize) {
@@ -16,6 +22,7 @@ WTEXTURE* WRENDER::CreateTexture(int width, int height) {
     t->width = width;
     t->height = height;
     t->texels.assign(size_t(width) * size_t(height), 0);
+    t->version = NextTextureVersion();
     image_width_ = width;
     image_height_ = height;
     return t;
@@ -56,6 +63,7 @@ WTEXTURE* WRENDER::LoadTextureBytes(const void* bytes, size_t size, bool size_fr
     t->width = width;
     t->height = height;
     t->texels = std::move(texels);
+    t->version = NextTextureVersion();
     image_width_ = width;
     image_height_ = height;
     return t;
@@ -75,7 +83,7 @@ void WRENDER::GetTextureSize(const WTEXTURE* t, int& width, int& height) const {
 }
 
 int WRENDER::ReleaseTexture(WTEXTURE* t) {
-    if (t == nullptr || t == &default_texture_ || t == &scene_texture_) {
+    if (t == nullptr || t == &default_texture_ || t->render_target) {
         return -1;
     }
     if (t->gpu_handle != 0) {
@@ -98,12 +106,17 @@ uint32_t* WRENDER::LockTexture(WTEXTURE* t) {
 void WRENDER::UnlockTexture(WTEXTURE* t) {
     if (t != nullptr) {
         t->dirty = true;
+        t->version = NextTextureVersion();
     }
 }
 
 void WRENDER::BindTexture(WTEXTURE* t) {
     if (t == nullptr) {
         gpu_->BindNoTexture();
+        return;
+    }
+    if (t == &layer_texture_) {
+        gpu_->BindLayerTexture();
         return;
     }
     if (t->render_target) {
@@ -134,4 +147,5 @@ void FillTexture(uint32_t colour, WTEXTURE* t) {
     }
     std::fill(t->texels.begin(), t->texels.end(), colour);
     t->dirty = true;
+    t->version = NextTextureVersion();
 }
