@@ -28,8 +28,7 @@ struct GpuBlendState {
     bool point_sprites = false;
 };
 
-// The cached layer has the scene's size and lives as long as it does.
-enum class GpuTarget { kScene, kLayer, kBackBuffer };
+enum class GpuTarget { kScene, kBackBuffer };
 
 class GpuDevice {
   public:
@@ -38,11 +37,14 @@ class GpuDevice {
     virtual ~GpuDevice() = default;
 
     // (Re)makes the scene, layer and back-buffer targets of width × height; samples 0 or 4 for
-    // the back buffer. The layer's picture is lost.
+    // the back buffer. The layer (the scene's cached lower part) loses its picture.
     virtual void ResizeTargets(int width, int height, int samples) = 0;
     // Starts drawing into target and clears it to the ARGB colour.
     virtual void BeginTarget(GpuTarget target, uint32_t clear_argb) = 0;
-    // Goes back to drawing into the scene target, keeping what it holds.
+    // Starts drawing into the layer, only within the pixel columns left .. right - 1 and rows
+    // top .. bottom - 1 (row 0 at the top), which are cleared to the ARGB colour.
+    virtual void BeginLayer(int left, int top, int right, int bottom, uint32_t clear_argb) = 0;
+    // Goes back to drawing into the scene target, keeping what it holds, anywhere.
     virtual void ResumeScene() = 0;
     // Copies the layer's picture, alpha included, over the whole scene target.
     virtual void CopyLayerToScene() = 0;

@@ -104,6 +104,7 @@ class GlDevice final : public GpuDevice {
     bool Init();
     void ResizeTargets(int width, int height, int samples) override;
     void BeginTarget(GpuTarget target, uint32_t clear_argb) override;
+    void BeginLayer(int left, int top, int right, int bottom, uint32_t clear_argb) override;
     void ResumeScene() override;
     void CopyLayerToScene() override;
     void SetTransforms(const float world_view[16], const float projection[16]) override;
@@ -294,8 +295,6 @@ void GlDevice::BindDrawTarget(GLuint framebuffer) {
 void GlDevice::BeginTarget(GpuTarget target, uint32_t clear_argb) {
     if (target == GpuTarget::kScene) {
         BindDrawTarget(scene_fbo_);
-    } else if (target == GpuTarget::kLayer) {
-        BindDrawTarget(layer_fbo_);
     } else {
         int window_width = 0;
         int window_height = 0;
@@ -307,7 +306,17 @@ void GlDevice::BeginTarget(GpuTarget target, uint32_t clear_argb) {
     ClearTo(clear_argb);
 }
 
+void GlDevice::BeginLayer(int left, int top, int right, int bottom, uint32_t clear_argb) {
+    BindDrawTarget(layer_fbo_);
+    glViewport(0, 0, width_, height_);
+    // Off-screen rows run from the top, so window rows and picture rows agree.
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
+    ClearTo(clear_argb);
+}
+
 void GlDevice::ResumeScene() {
+    glDisable(GL_SCISSOR_TEST);
     BindDrawTarget(scene_fbo_);
     glViewport(0, 0, width_, height_);
 }

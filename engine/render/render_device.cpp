@@ -65,7 +65,7 @@ int WRENDER::Create(void* window) {
     scene_texture_.height = bb_height_;
     layer_texture_.width = bb_width_;
     layer_texture_.height = bb_height_;
-    layer_signature_ = 0;
+    layer_held_ = false;
     gpu_->ResizeTargets(bb_width_, bb_height_, multisample_ == 1 ? 4 : 0);
     gpu_->SetFiltering(smooth_);
     SetupTransforms();
@@ -88,7 +88,7 @@ void WRENDER::ResetMode(int width, int height, bool full_screen) {
     scene_texture_.height = height;
     layer_texture_.width = width;
     layer_texture_.height = height;
-    layer_signature_ = 0;
+    layer_held_ = false;
     if (gpu_ != nullptr) {
         gpu_->ResizeTargets(width, height, multisample_ == 1 ? 4 : 0);
     }
@@ -249,7 +249,7 @@ void WRENDER::DrawQuad(const WQUAD& q, float x, float y, float sx, float sy, flo
         BindTexture(q.texture);
     }
     SetBlendMode(q.blend);
-    NoteDraw(q.texture, v, sizeof(v));
+    NoteDraw(q.texture, v, 4);
     if (CanDraw()) {
         gpu_->DrawQuad(v);
     }
@@ -276,7 +276,7 @@ void WRENDER::DrawQuad(const WQUAD& q, float x, float y, float sx, float sy, flo
 void WRENDER::DrawLine(float x1, float y1, float x2, float y2, uint32_t colour) {
     const platform::GpuVertex v[2] = {Vertex(x1, y1, 1.0f, colour, 0.0f, 0.0f),
                                       Vertex(x2, y2, 1.0f, colour, 0.0f, 0.0f)};
-    NoteDraw(nullptr, v, sizeof(v));
+    NoteDraw(nullptr, v, 2);
     if (CanDraw()) {
         gpu_->BindNoTexture();
         gpu_->DrawLines(v, 2);
@@ -298,7 +298,7 @@ void WRENDER::DrawRect(float x1, float y1, float x2, float y2, uint32_t outline_
     const float ys[4] = {y1, y2, y2, y1};
     const platform::GpuVertex rect[2] = {Vertex(x1, y1, 1.0f, outline_colour, 0.0f, 0.0f),
                                          Vertex(x2, y2, 1.0f, fill_colour, 0.0f, 0.0f)};
-    NoteDraw(nullptr, rect, sizeof(rect));
+    NoteDraw(nullptr, rect, 2);
     if (CanDraw()) {
         platform::GpuVertex fill[4];
         for (int i = 0; i < 4; ++i) {
@@ -349,7 +349,7 @@ void WRENDER::DrawPoints(const WPOINT_EMITTER& emitter) {
         ++alive;
         batch[in_batch++] = platform::GpuPointVertex{p->x, p->y, p->z, p->colour};
         if (in_batch == kPointBatch) {
-            NoteDraw(emitter.texture, batch, sizeof(batch));
+            NotePoints(emitter.texture, batch, in_batch);
             if (CanDraw()) {
                 gpu_->DrawPoints(batch, in_batch, size);
             }
@@ -357,7 +357,7 @@ void WRENDER::DrawPoints(const WPOINT_EMITTER& emitter) {
         }
     }
     if (in_batch > 0) {
-        NoteDraw(emitter.texture, batch, size_t(in_batch) * sizeof(batch[0]));
+        NotePoints(emitter.texture, batch, in_batch);
         if (CanDraw()) {
             gpu_->DrawPoints(batch, in_batch, size);
         }

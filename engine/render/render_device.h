@@ -17,7 +17,9 @@
 
 namespace platform {
 class GpuDevice;
-}
+struct GpuVertex;
+struct GpuPointVertex;
+}  // namespace platform
 
 // One corner of a quad: position in logical pixels and texture coordinates.
 struct WQUAD_CORNER {
@@ -186,7 +188,7 @@ class WRENDER {
     // On by default; off draws every frame's layer contents straight into the scene.
     void SetLayerCaching(bool on) { layer_caching_ = on; }
     WTEXTURE* GetLayerTexture() { return &layer_texture_; }
-    // How often the layer was drawn on the GPU so far.
+    // How often the layer, or a part of it, was drawn on the GPU so far.
     int GetLayerRedraws() const { return layer_redraws_; }
 
     // --- The draw recorder. On with no device; tests may turn it on with one.
@@ -208,8 +210,11 @@ class WRENDER {
     }
     // The blend mode, its colour operation and the filtering as they were, on the device too.
     void RestoreDrawState(int blend_mode, bool colour_add, bool smooth);
-    // Every draw passes here: it counts the scene's draws and signs the layer's.
-    void NoteDraw(const WTEXTURE* texture, const void* vertices, size_t bytes);
+    // Every draw passes here: it counts the scene's draws and signs the layer's, with the
+    // back-buffer pixels they may touch.
+    void NoteDraw(const WTEXTURE* texture, const platform::GpuVertex* vertices, int count);
+    // Point sprites may touch any pixel of the layer.
+    void NotePoints(const WTEXTURE* texture, const platform::GpuPointVertex* points, int count);
     void ApplyTransforms();
     // Uploads changed texels (on the drawing thread, which owns the GL context) and binds.
     void BindTexture(WTEXTURE* t);
@@ -247,8 +252,21 @@ class WRENDER {
     LayerPass layer_pass_ = LayerPass::kNone;
     bool layer_caching_ = true;
     int scene_draws_ = 0;  // since the scene was begun
-    uint64_t layer_signing_ = 0;
-    uint64_t layer_signature_ = 0;  // of the picture the layer holds; 0: none
+    // One draw into the layer: its signature and the back-buffer pixels it may touch.
+    struct LAYER_DRAW {
+        uint64_t signature = 0;
+        float left = 0.0f, top = 0.0f, right = 0.0f, bottom = 0.0f;
+        bool operator==(const LAYER_DRAW&) const = default;
+    };
+    // Walks the layer's draws against the ones it holds, in order, telling the ones of either
+    // list that find no equal partner.
+    void MatchLayerDraws(const std::function<void(const LAYER_DRAW&)>& unmatched) const;
+    WMATRIX layer_transform_;          // world × view × projection while signing
+    uint64_t layer_base_ = 0;          // what every draw depends on: size, transforms, state
+    std::vector<LAYER_DRAW> signing_;  // the draws of this frame's layer
+    std::vector<LAYER_DRAW> held_;     // the draws of the picture the layer holds
+    uint64_t held_base_ = 0;
+    bool layer_held_ = false;  // the layer holds a picture
     int layer_redraws_ = 0;
     WTEXTURE layer_texture_;
     std::mutex released_lock_;
