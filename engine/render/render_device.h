@@ -178,12 +178,13 @@ class WRENDER {
     // --- The cached layer: the part of a scene that changes seldom, kept on the GPU.
 
     // Draws what contents() draws as the first thing in the open scene, through an off-screen
-    // layer of the scene's size that is drawn again only when those draws differ from the ones
-    // it holds (each draw's texture and version, corners, uv, colour, blend mode and filtering;
-    // the scene's size, transforms and clear colour). contents() runs once to find that out and
-    // once more when the layer is redrawn; the recorder sees its draws once, marked in_layer,
-    // followed by the layer's own quad over the logical screen. When something was drawn into
-    // the scene before, outside the scene pass, or with caching off, contents() simply draws.
+    // layer of the scene's size that is drawn again only when, and only where, those draws
+    // differ from the ones it holds (each draw's texture and version, corners, uv, colour, blend
+    // mode and filtering; the scene's size, transforms and clear colour). contents() runs once to
+    // find that out and once more when the layer is redrawn; the recorder sees its draws once,
+    // marked in_layer, followed by the layer's own quad over the logical screen. When something was
+    // drawn into the scene before, outside the scene pass, or with caching off, contents() simply
+    // draws.
     void DrawCachedLayer(const std::function<void()>& contents);
     // On by default; off draws every frame's layer contents straight into the scene.
     void SetLayerCaching(bool on) { layer_caching_ = on; }
