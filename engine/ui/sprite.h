@@ -70,8 +70,8 @@ class WSPRITE : public WST::STO {
     // nothing, as the transparent margins of a piece do not. Anchor, scale and rotation stay
     // those of the whole quad. Texture coordinates run along the quad's axes.
     void ShowOnlyTexels(int left, int top, int right, int bottom);
-    // ShowOnlyTexels over the tight rectangle of the texels whose alpha is not 0; the texels
-    // must still be in memory. A texture with none shows whole.
+    // ShowOnlyTexels over the tight rectangle of the texels whose alpha is not 0, found while
+    // the texels are in memory and kept for later calls. A texture with none shows whole.
     void ShowOnlyOpaqueTexels();
     // The whole quad is drawn again.
     void ShowAllTexels() { shown_texels_ = {}; }
@@ -112,5 +112,6 @@ class WSPRITE : public WST::STO {
         int left = 0, top = 0, right = 0, bottom = 0;
         bool Empty() const { return right <= left || bottom <= top; }
     };
-    TEXEL_RECT shown_texels_;  // empty: all
+    TEXEL_RECT shown_texels_;   // empty: all
+    TEXEL_RECT opaque_texels_;  // as last found by ShowOnlyOpaqueTexels
 };

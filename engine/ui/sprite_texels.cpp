@@ -10,7 +10,9 @@ void WSPRITE::ShowOnlyTexels(int left, int top, int right, int bottom) {
 
 void WSPRITE::ShowOnlyOpaqueTexels() {
     const WTEXTURE* t = quad.texture;
+    // Texels a device has dropped after the upload: the rectangle found before still holds.
     if (t == nullptr || t->texels.size() != static_cast<size_t>(t->width) * t->height) {
+        shown_texels_ = opaque_texels_;
         return;
     }
     TEXEL_RECT opaque{t->width, t->height, 0, 0};
@@ -29,7 +31,8 @@ void WSPRITE::ShowOnlyOpaqueTexels() {
         opaque.top = std::min(opaque.top, y);
         opaque.bottom = y + 1;
     }
-    shown_texels_ = opaque.Empty() ? TEXEL_RECT{} : opaque;
+    opaque_texels_ = opaque.Empty() ? TEXEL_RECT{} : opaque;
+    shown_texels_ = opaque_texels_;
 }
 
 void WSPRITE::DrawQuadAt(float x, float y, float angle) {

@@ -252,4 +252,20 @@ TEST_F(SpriteTest, ATextureWithNothingOpaqueIsDrawnWhole) {
     EXPECT_FLOAT_EQ(Draws()[0].corners[2].x - Draws()[0].corners[0].x, 16.0f);
 }
 
+// A device may drop the texels once they are uploaded: the rectangle found before still holds.
+TEST_F(SpriteTest, TheOpaqueRectangleOutlivesTheTexels) {
+    WTEXTURE* texture = render->CreateTexture(32, 32);
+    render->LockTexture(texture)[10 * 32 + 12] = 0xFF000000u;
+    render->UnlockTexture(texture);
+    WSPRITE sprite(texture);
+    sprite.ShowOnlyOpaqueTexels();
+    texture->texels.clear();
+    sprite.ShowAllTexels();
+    sprite.ShowOnlyOpaqueTexels();
+    render->ClearRecordedDraws();
+    sprite.Draw(0);
+    ASSERT_EQ(Draws().size(), 1u);
+    EXPECT_LT(Draws()[0].corners[2].x - Draws()[0].corners[0].x, 8.0f);
+}
+
 }  // namespace
