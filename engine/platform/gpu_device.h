@@ -36,11 +36,18 @@ class GpuDevice {
     static std::unique_ptr<GpuDevice> Create(void* window);
     virtual ~GpuDevice() = default;
 
-    // (Re)makes the scene and back-buffer targets of width × height; samples 0 or 4 for the
-    // back buffer.
+    // (Re)makes the scene, layer and back-buffer targets of width × height; samples 0 or 4 for
+    // the back buffer. The layer (the scene's cached lower part) loses its picture.
     virtual void ResizeTargets(int width, int height, int samples) = 0;
     // Starts drawing into target and clears it to the ARGB colour.
     virtual void BeginTarget(GpuTarget target, uint32_t clear_argb) = 0;
+    // Starts drawing into the layer, only within the pixel columns left .. right - 1 and rows
+    // top .. bottom - 1 (row 0 at the top), which are cleared to the ARGB colour.
+    virtual void BeginLayer(int left, int top, int right, int bottom, uint32_t clear_argb) = 0;
+    // Goes back to drawing into the scene target, keeping what it holds, anywhere.
+    virtual void ResumeScene() = 0;
+    // Copies the layer's picture, alpha included, over the whole scene target.
+    virtual void CopyLayerToScene() = 0;
     // The three state setters only record; the next draw applies them. They make no GL call,
     // so they are safe on a thread that has no context. Row-vector matrices (v' = v × M):
     // world × view, and the projection.
@@ -54,6 +61,7 @@ class GpuDevice {
     virtual void DeleteTexture(unsigned int handle) = 0;
     virtual void BindTexture(unsigned int handle) = 0;
     virtual void BindSceneTexture() = 0;
+    virtual void BindLayerTexture() = 0;
     // No texture: the diffuse colour alone.
     virtual void BindNoTexture() = 0;
 

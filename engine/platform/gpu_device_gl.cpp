@@ -104,6 +104,9 @@ class GlDevice final : public GpuDevice {
     bool Init();
     void ResizeTargets(int width, int height, int samples) override;
     void BeginTarget(GpuTarget target, uint32_t clear_argb) override;
+    void BeginLayer(int left, int top, int right, int bottom, uint32_t clear_argb) override;
+    void ResumeScene() override;
+    void CopyLayerToScene() override;
     void SetTransforms(const float world_view[16], const float projection[16]) override;
     void SetBlendState(const GpuBlendState& state) override;
     void SetFiltering(bool smooth) override;
@@ -112,6 +115,7 @@ class GlDevice final : public GpuDevice {
     void DeleteTexture(unsigned int handle) override;
     void BindTexture(unsigned int handle) override;
     void BindSceneTexture() override { BindTexture(scene_texture_); }
+    void BindLayerTexture() override { BindTexture(layer_texture_); }
     void BindNoTexture() override { BindTexture(white_texture_); }
     void DrawQuad(const GpuVertex vertices[4]) override;
     void DrawLines(const GpuVertex* vertices, int count) override;
@@ -140,6 +144,7 @@ class GlDevice final : public GpuDevice {
     GLuint sampler_ = 0;
     GLuint white_texture_ = 0;
     GLuint scene_fbo_ = 0, scene_texture_ = 0;
+    GLuint layer_fbo_ = 0, layer_texture_ = 0;
     GLuint back_fbo_ = 0, back_colour_ = 0;
     GLuint resolve_fbo_ = 0, resolve_colour_ = 0;  // only with multisampling
     int width_ = 0, height_ = 0;
@@ -235,11 +240,14 @@ bool GlDevice::Init() {
 void GlDevice::ReleaseTargets() {
     glDeleteFramebuffers(1, &scene_fbo_);
     glDeleteTextures(1, &scene_texture_);
+    glDeleteFramebuffers(1, &layer_fbo_);
+    glDeleteTextures(1, &layer_texture_);
     glDeleteFramebuffers(1, &back_fbo_);
     glDeleteRenderbuffers(1, &back_colour_);
     glDeleteFramebuffers(1, &resolve_fbo_);
     glDeleteRenderbuffers(1, &resolve_colour_);
-    scene_fbo_ = scene_texture_ = back_fbo_ = back_colour_ = resolve_fbo_ = resolve_colour_ = 0;
+    scene_fbo_ = scene_texture_ = layer_fbo_ = layer_texture_ = 0;
+    back_fbo_ = back_colour_ = resolve_fbo_ = resolve_colour_ = 0;
 }
 
 void GlDevice::ResizeTargets(int width, int height, int samples) {
@@ -248,14 +256,18 @@ void GlDevice::ResizeTargets(int width, int height, int samples) {
     height_ = height;
     samples_ = samples;
 
-    glGenTextures(1, &scene_texture_);
-    glBindTexture(GL_TEXTURE_2D, scene_texture_);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
-                 nullptr);
-    glGenFramebuffers(1, &scene_fbo_);
-    glBindFramebuffer(GL_FRAMEBUFFER, scene_fbo_);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, scene_texture_, 0);
+    auto make_texture_target = [&](GLuint& fbo, GLuint& texture) {
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA,
+                     GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
+        glGenFramebuffers(1, &fbo);
+        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    };
+    make_texture_target(layer_fbo_, layer_texture_);
+    make_texture_target(scene_fbo_, scene_texture_);
 
     auto make_colour_target = [&](int target_samples, GLuint& fbo, GLuint& colour) {
         glGenRenderbuffers(1, &colour);
@@ -292,6 +304,31 @@ void GlDevice::BeginTarget(GpuTarget target, uint32_t clear_argb) {
     }
     glViewport(0, 0, width_, height_);
     ClearTo(clear_argb);
+}
+
+void GlDevice::BeginLayer(int left, int top, int right, int bottom, uint32_t clear_argb) {
+    BindDrawTarget(layer_fbo_);
+    glViewport(0, 0, width_, height_);
+    // Off-screen rows run from the top, so window rows and picture rows agree.
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
+    ClearTo(clear_argb);
+}
+
+void GlDevice::ResumeScene() {
+    glDisable(GL_SCISSOR_TEST);
+    BindDrawTarget(scene_fbo_);
+    glViewport(0, 0, width_, height_);
+}
+
+void GlDevice::CopyLayerToScene() {
+    // A blit copies texel for texel: no filtering, no blending, alpha kept, so the scene holds
+    // exactly what drawing the layer's contents into it would have left.
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, layer_fbo_);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, scene_fbo_);
+    glBlitFramebuffer(0, 0, width_, height_, 0, 0, width_, height_, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+    BindDrawTarget(scene_fbo_);
 }
 
 void GlDevice::SetTransforms(const float world_view[16], const float projection[16]) {

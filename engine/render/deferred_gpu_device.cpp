@@ -66,6 +66,15 @@ void DeferredGpuDevice::Make(const Command& command) {
         case Op::kBindScene:
             device_->BindSceneTexture();
             break;
+        case Op::kBindLayer:
+            device_->BindLayerTexture();
+            break;
+        case Op::kResumeScene:
+            device_->ResumeScene();
+            break;
+        case Op::kCopyLayer:
+            device_->CopyLayerToScene();
+            break;
         case Op::kBindNone:
             device_->BindNoTexture();
             break;
@@ -92,6 +101,20 @@ void DeferredGpuDevice::BeginTarget(GpuTarget target, uint32_t clear_argb) {
     }
     const Op op = target == GpuTarget::kScene ? Op::kBeginScene : Op::kBeginBackBuffer;
     commands_.push_back(Command{op, clear_argb});
+}
+
+void DeferredGpuDevice::BeginLayer(int left, int top, int right, int bottom,
+                                   uint32_t clear_argb) {
+    Play();
+    device_->BeginLayer(left, top, right, bottom, clear_argb);
+}
+
+void DeferredGpuDevice::ResumeScene() {
+    Keep(Op::kResumeScene, [&] { device_->ResumeScene(); });
+}
+
+void DeferredGpuDevice::CopyLayerToScene() {
+    Keep(Op::kCopyLayer, [&] { device_->CopyLayerToScene(); });
 }
 
 void DeferredGpuDevice::SetTransforms(const float world_view[16], const float projection[16]) {
@@ -139,19 +162,15 @@ void DeferredGpuDevice::BindTexture(unsigned int handle) {
 }
 
 void DeferredGpuDevice::BindSceneTexture() {
-    if (!holding_) {
-        device_->BindSceneTexture();
-        return;
-    }
-    commands_.push_back(Command{Op::kBindScene});
+    Keep(Op::kBindScene, [&] { device_->BindSceneTexture(); });
+}
+
+void DeferredGpuDevice::BindLayerTexture() {
+    Keep(Op::kBindLayer, [&] { device_->BindLayerTexture(); });
 }
 
 void DeferredGpuDevice::BindNoTexture() {
-    if (!holding_) {
-        device_->BindNoTexture();
-        return;
-    }
-    commands_.push_back(Command{Op::kBindNone});
+    Keep(Op::kBindNone, [&] { device_->BindNoTexture(); });
 }
 
 void DeferredGpuDevice::DrawQuad(const GpuVertex vertices[4]) {

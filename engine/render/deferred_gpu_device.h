@@ -24,6 +24,11 @@ class DeferredGpuDevice final : public platform::GpuDevice {
 
     void ResizeTargets(int width, int height, int samples) override;
     void BeginTarget(platform::GpuTarget target, uint32_t clear_argb) override;
+    // The cached layer's picture outlives the frame, so a frame that redraws it is made from
+    // here on, never dropped.
+    void BeginLayer(int left, int top, int right, int bottom, uint32_t clear_argb) override;
+    void ResumeScene() override;
+    void CopyLayerToScene() override;
     void SetTransforms(const float world_view[16], const float projection[16]) override;
     void SetBlendState(const platform::GpuBlendState& state) override;
     void SetFiltering(bool smooth) override;
@@ -32,6 +37,7 @@ class DeferredGpuDevice final : public platform::GpuDevice {
     void DeleteTexture(unsigned int handle) override;
     void BindTexture(unsigned int handle) override;
     void BindSceneTexture() override;
+    void BindLayerTexture() override;
     void BindNoTexture() override;
     void DrawQuad(const platform::GpuVertex vertices[4]) override;
     void DrawLines(const platform::GpuVertex* vertices, int count) override;
@@ -51,6 +57,9 @@ class DeferredGpuDevice final : public platform::GpuDevice {
         kFiltering,
         kBindTexture,
         kBindScene,
+        kBindLayer,
+        kResumeScene,
+        kCopyLayer,
         kBindNone,
         kQuad,
         kLines,
@@ -66,6 +75,15 @@ class DeferredGpuDevice final : public platform::GpuDevice {
     };
 
     void Make(const Command& command);
+    // A command without data: made at once, or kept while holding.
+    template <typename Direct>
+    void Keep(Op op, Direct direct) {
+        if (holding_) {
+            commands_.push_back(Command{op});
+        } else {
+            direct();
+        }
+    }
     void Clear();
 
     std::unique_ptr<platform::GpuDevice> device_;

@@ -44,6 +44,7 @@ WRENDER::WRENDER() {
     default_texture_.height = kDefaultTextureSize;
     default_texture_.texels.assign(kDefaultTextureSize * kDefaultTextureSize, 0xFFFFFFFF);
     scene_texture_.render_target = true;
+    layer_texture_.render_target = true;
     camera_.Setup(bb_width_, bb_height_);
 }
 
@@ -70,6 +71,9 @@ int WRENDER::Create(void* window) {
     full_screen_ = false;
     scene_texture_.width = bb_width_;
     scene_texture_.height = bb_height_;
+    layer_texture_.width = bb_width_;
+    layer_texture_.height = bb_height_;
+    layer_held_ = false;
     gpu_->ResizeTargets(bb_width_, bb_height_, multisample_ == 1 ? 4 : 0);
     gpu_->SetFiltering(smooth_);
     SetupTransforms();
@@ -91,6 +95,9 @@ void WRENDER::ResetMode(int width, int height, bool full_screen) {
     force_next_frame_ = true;
     scene_texture_.width = width;
     scene_texture_.height = height;
+    layer_texture_.width = width;
+    layer_texture_.height = height;
+    layer_held_ = false;
     if (gpu_ != nullptr) {
         gpu_->ResizeTargets(width, height, multisample_ == 1 ? 4 : 0);
     }
@@ -151,6 +158,7 @@ int WRENDER::BeginFrame() {
     signature_.Add(uint32_t(bb_width_), uint32_t(bb_height_));
     signature_.Add(clear_colour_, smooth_ ? 1u : 0u);
     SignTransforms();
+    scene_draws_ = 0;
     return 0;
 }
 
@@ -231,6 +239,18 @@ int WRENDER::SetBlendMode(int mode) {
     return 0;
 }
 
+void WRENDER::RestoreDrawState(int blend_mode, bool colour_add, bool smooth) {
+    blend_mode_ = blend_mode;
+    colour_add_ = colour_add;
+    if (gpu_ != nullptr && blend_mode >= 0 && blend_mode <= 5) {
+        gpu_->SetBlendState(BlendStateOf(blend_mode, colour_add));
+    }
+    smooth_ = smooth;
+    if (gpu_ != nullptr) {
+        gpu_->SetFiltering(smooth);
+    }
+}
+
 void WRENDER::DrawQuad(const WQUAD& q, float x, float y, float sx, float sy, float angle, int ox,
                        int oy) {
     int depth = std::clamp(q.depth, 0, 100);
@@ -264,6 +284,7 @@ void WRENDER::DrawQuad(const WQUAD& q, float x, float y, float sx, float sy, flo
         BindTexture(q.texture);
     }
     SetBlendMode(q.blend);
+    NoteDraw(q.texture, v, 4);
     if (CanDraw()) {
         gpu_->DrawQuad(v);
     }
@@ -298,9 +319,10 @@ void WRENDER::DrawQuad(const WQUAD& q, float x, float y, float sx, float sy, flo
 }
 
 void WRENDER::DrawLine(float x1, float y1, float x2, float y2, uint32_t colour) {
+    const platform::GpuVertex v[2] = {Vertex(x1, y1, 1.0f, colour, 0.0f, 0.0f),
+                                      Vertex(x2, y2, 1.0f, colour, 0.0f, 0.0f)};
+    NoteDraw(nullptr, v, 2);
     if (CanDraw()) {
-        platform::GpuVertex v[2] = {Vertex(x1, y1, 1.0f, colour, 0.0f, 0.0f),
-                                    Vertex(x2, y2, 1.0f, colour, 0.0f, 0.0f)};
         gpu_->BindNoTexture();
         gpu_->DrawLines(v, 2);
     }
@@ -325,6 +347,9 @@ void WRENDER::DrawRect(float x1, float y1, float x2, float y2, uint32_t outline_
                        uint32_t fill_colour) {
     const float xs[4] = {x1, x1, x2, x2};
     const float ys[4] = {y1, y2, y2, y1};
+    const platform::GpuVertex rect[2] = {Vertex(x1, y1, 1.0f, outline_colour, 0.0f, 0.0f),
+                                         Vertex(x2, y2, 1.0f, fill_colour, 0.0f, 0.0f)};
+    NoteDraw(nullptr, rect, 2);
     if (CanDraw()) {
         platform::GpuVertex fill[4];
         for (int i = 0; i < 4; ++i) {
@@ -393,14 +418,18 @@ void WRENDER::DrawPoints(const WPOINT_EMITTER& emitter) {
             signature_.Add(std::bit_cast<uint32_t>(p->z), p->colour);
         }
         if (in_batch == kPointBatch) {
+            NotePoints(emitter.texture, batch, in_batch);
             if (CanDraw()) {
                 gpu_->DrawPoints(batch, in_batch, size);
             }
             in_batch = 0;
         }
     }
-    if (in_batch > 0 && CanDraw()) {
-        gpu_->DrawPoints(batch, in_batch, size);
+    if (in_batch > 0) {
+        NotePoints(emitter.texture, batch, in_batch);
+        if (CanDraw()) {
+            gpu_->DrawPoints(batch, in_batch, size);
+        }
     }
     if (IsRecording()) {
         WRECORDED_DRAW d;
@@ -491,9 +520,14 @@ int WRENDER::GetGpuDrawCalls() const {
 }
 
 void WRENDER::Record(const WRECORDED_DRAW& draw) {
+    // The second pass of a layer repeats draws the recorder has seen.
+    if (layer_pass_ == LayerPass::kRedraw) {
+        return;
+    }
     recorded_.push_back(draw);
     recorded_.back().blend = blend_mode_;
     recorded_.back().frame_state = frame_state_;
+    recorded_.back().in_layer = layer_pass_ == LayerPass::kSignature;
 }
 
 void WRENDER::SignBlend() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -17,6 +18,11 @@
 #include "engine/render/texture.h"
 
 class DeferredGpuDevice;
+namespace platform {
+class GpuDevice;
+struct GpuVertex;
+struct GpuPointVertex;
+}  // namespace platform
 
 // One corner of a quad: position in logical pixels and texture coordinates.
 struct WQUAD_CORNER {
@@ -55,6 +61,8 @@ struct WRECORDED_DRAW {
     // Points: the number of alive particles and the sprite size (size * multiplier).
     int point_count = 0;
     float point_size = 0.0f;
+    // Drawn into the cached layer (see WRENDER::DrawCachedLayer), not straight into the scene.
+    bool in_layer = false;
 };
 
 class WRENDER {
@@ -178,6 +186,23 @@ class WRENDER {
     // this way to the one frame it shows.
     void SetFramesUnseen(bool unseen) { frames_unseen_ = unseen; }
 
+    // --- The cached layer: the part of a scene that changes seldom, kept on the GPU.
+
+    // Draws what contents() draws as the first thing in the open scene, through an off-screen
+    // layer of the scene's size that is drawn again only when, and only where, those draws
+    // differ from the ones it holds (each draw's texture and version, corners, uv, colour, blend
+    // mode and filtering; the scene's size, transforms and clear colour). contents() runs once to
+    // find that out and once more when the layer is redrawn; the recorder sees its draws once,
+    // marked in_layer, followed by the layer's own quad over the logical screen. When something was
+    // drawn into the scene before, outside the scene pass, or with caching off, contents() simply
+    // draws.
+    void DrawCachedLayer(const std::function<void()>& contents);
+    // On by default; off draws every frame's layer contents straight into the scene.
+    void SetLayerCaching(bool on) { layer_caching_ = on; }
+    WTEXTURE* GetLayerTexture() { return &layer_texture_; }
+    // How often the layer, or a part of it, was drawn on the GPU so far.
+    int GetLayerRedraws() const { return layer_redraws_; }
+
     // --- The draw recorder. On with no device; tests may turn it on with one.
 
     void SetRecording(bool on) { recording_ = on; }
@@ -197,7 +222,16 @@ class WRENDER {
     void SignTransforms();
     // A device that draws the frames: there is one and they are seen.
     bool Drawing() const { return gpu_ != nullptr && !frames_unseen_; }
-    bool CanDraw() const { return Drawing() && InFrame(); }
+    bool CanDraw() const {
+        return Drawing() && InFrame() && layer_pass_ != LayerPass::kSignature;
+    }
+    // The blend mode, its colour operation and the filtering as they were, on the device too.
+    void RestoreDrawState(int blend_mode, bool colour_add, bool smooth);
+    // Every draw passes here: it counts the scene's draws and signs the layer's, with the
+    // back-buffer pixels they may touch.
+    void NoteDraw(const WTEXTURE* texture, const platform::GpuVertex* vertices, int count);
+    // Point sprites may touch any pixel of the layer.
+    void NotePoints(const WTEXTURE* texture, const platform::GpuPointVertex* points, int count);
     void ApplyTransforms();
     // Uploads changed texels (on the drawing thread, which owns the GL context) and binds.
     void BindTexture(WTEXTURE* t);
@@ -235,6 +269,28 @@ class WRENDER {
     bool read_back_ = false;  // the open frame was drawn for reading, so it is shown too
     int presented_frames_ = 0;
     std::vector<WRECORDED_DRAW> recorded_;
+    // The cached layer: the first pass of its contents only signs them, the second draws them.
+    enum class LayerPass { kNone, kSignature, kRedraw };
+    LayerPass layer_pass_ = LayerPass::kNone;
+    bool layer_caching_ = true;
+    int scene_draws_ = 0;  // since the scene was begun
+    // One draw into the layer: its signature and the back-buffer pixels it may touch.
+    struct LAYER_DRAW {
+        uint64_t signature = 0;
+        float left = 0.0f, top = 0.0f, right = 0.0f, bottom = 0.0f;
+        bool operator==(const LAYER_DRAW&) const = default;
+    };
+    // Walks the layer's draws against the ones it holds, in order, telling the ones of either
+    // list that find no equal partner.
+    void MatchLayerDraws(const std::function<void(const LAYER_DRAW&)>& unmatched) const;
+    WMATRIX layer_transform_;          // world × view × projection while signing
+    uint64_t layer_base_ = 0;          // what every draw depends on: size, transforms, state
+    std::vector<LAYER_DRAW> signing_;  // the draws of this frame's layer
+    std::vector<LAYER_DRAW> held_;     // the draws of the picture the layer holds
+    uint64_t held_base_ = 0;
+    bool layer_held_ = false;  // the layer holds a picture
+    int layer_redraws_ = 0;
+    WTEXTURE layer_texture_;
     std::mutex released_lock_;
     std::vector<unsigned int> released_handles_;
 };

@@ -37,6 +37,7 @@ struct WTEXTURE {
     // FillTexture call; code that writes texels directly calls it too. The upload happens when
     // the texture is next drawn.
     bool dirty = true;
-    // The scene render target: its picture lives on the GPU only and cannot be locked.
+    // A render target (the scene, the cached layer): its picture lives on the GPU only and cannot
+    // be locked.
     bool render_target = false;
 };

@@ -82,7 +82,7 @@ void WRENDER::GetTextureSize(const WTEXTURE* t, int& width, int& height) const {
 }
 
 int WRENDER::ReleaseTexture(WTEXTURE* t) {
-    if (t == nullptr || t == &default_texture_ || t == &scene_texture_) {
+    if (t == nullptr || t == &default_texture_ || t->render_target) {
         return -1;
     }
     if (t->gpu_handle != 0) {
@@ -111,6 +111,10 @@ void WRENDER::UnlockTexture(WTEXTURE* t) {
 void WRENDER::BindTexture(WTEXTURE* t) {
     if (t == nullptr) {
         gpu_->BindNoTexture();
+        return;
+    }
+    if (t == &layer_texture_) {
+        gpu_->BindLayerTexture();
         return;
     }
     if (t->render_target) {

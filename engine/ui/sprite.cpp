@@ -72,17 +72,17 @@ int WSPRITE::Update(int, float) {
 }
 
 int WSPRITE::Draw(int) {
-    device->DrawQuad(quad, pos.x, pos.y, scale.x, scale.y, rotation, cx_, cy_);
+    DrawQuadAt(pos.x, pos.y, rotation);
     return 0;
 }
 
 int WSPRITE::DrawAt(float x, float y) {
-    device->DrawQuad(quad, x, y, scale.x, scale.y, rotation, cx_, cy_);
+    DrawQuadAt(x, y, rotation);
     return 0;
 }
 
 int WSPRITE::DrawRotated(float x, float y, float angle) {
-    device->DrawQuad(quad, x, y, scale.x, scale.y, angle, cx_, cy_);
+    DrawQuadAt(x, y, angle);
     return 1;
 }
 

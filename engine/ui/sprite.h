@@ -65,6 +65,17 @@ class WSPRITE : public WST::STO {
     int GetCentreX() const { return cx_; }
     int GetCentreY() const { return cy_; }
 
+    // Draws only the part of the quad over the texture's texels left .. right - 1 and
+    // top .. bottom - 1 (and what smooth filtering takes in around them); the rest must show
+    // nothing, as the transparent margins of a piece do not. Anchor, scale and rotation stay
+    // those of the whole quad. Texture coordinates run along the quad's axes.
+    void ShowOnlyTexels(int left, int top, int right, int bottom);
+    // ShowOnlyTexels over the tight rectangle of the texels whose alpha is not 0, found while
+    // the texels are in memory and kept for later calls. A texture with none shows whole.
+    void ShowOnlyOpaqueTexels();
+    // The whole quad is drawn again.
+    void ShowAllTexels() { shown_texels_ = {}; }
+
     WTEXTURE* GetTexture() const { return quad.texture; }
     // Replaces the handle without releasing the old one.
     void SetTexture(WTEXTURE* texture) { quad.texture = texture; }
@@ -88,9 +99,19 @@ class WSPRITE : public WST::STO {
   protected:
     // Position 0, 0, rotation 0, scale 1; the quad spans the image with u, v from 0 to uv_max.
     void InitFromImage(int width, int height, float uv_max);
+    // Every draw: the whole quad, or the part over the texels shown.
+    void DrawQuadAt(float x, float y, float angle);
 
     int cx_ = 0;
     int cy_ = 0;
     int image_width_ = 0;
     int image_height_ = 0;
+
+  private:
+    struct TEXEL_RECT {
+        int left = 0, top = 0, right = 0, bottom = 0;
+        bool Empty() const { return right <= left || bottom <= top; }
+    };
+    TEXEL_RECT shown_texels_;   // empty: all
+    TEXEL_RECT opaque_texels_;  // as last found by ShowOnlyOpaqueTexels
 };

@@ -1,5 +1,5 @@
 // Drawing the pieces in layers: drop shadows, bodies, and the highlights of hover, hint, pulse,
-// frame wave and finish sparkle.
+// frame wave and finish sparkle; which of them rest.
 #include <algorithm>
 #include <cmath>
 
@@ -32,6 +32,10 @@ void PUZZLE_PIECES_SYSTEM::DrawShadow(PUZZLE_PIECE& piece, float ox, float oy) {
 }
 
 void PUZZLE_PIECES_SYSTEM::DrawBody(PUZZLE_PIECE& piece, float ox, float oy, bool in_pocket) {
+    // A piece the border filter has faded out would change no pixel.
+    if (piece.appear <= 0.0f) {
+        return;
+    }
     const float tint = piece.selected ? 0.55f : 1.0f;
     piece.sprite.SetColour(Argb(piece.appear, tint, tint, 1.0f));
     piece.sprite.DrawAt(piece.X() + ox, piece.Y() + oy);
@@ -58,21 +62,56 @@ void PUZZLE_PIECES_SYSTEM::DrawHighlight(PUZZLE_PIECE& piece, float ox, float oy
     piece.sprite.SetColour(0xFFFFFFFFu);
 }
 
+bool PUZZLE_PIECES_SYSTEM::InPulse(const PUZZLE_PIECE& piece) const {
+    return pulse_group > 0 && piece.nstr == pulse_group;
+}
+
+bool PUZZLE_PIECES_SYSTEM::InWave(const PUZZLE_PIECE& piece) const {
+    return wave_index >= 0 && wave_index < static_cast<int>(ring_.size()) &&
+           ring_[wave_index] == &piece;
+}
+
+bool PUZZLE_PIECES_SYSTEM::InFinish(const PUZZLE_PIECE& piece) const {
+    return finish_index >= 0 && finish_index < static_cast<int>(grid_.size()) &&
+           grid_[finish_index] == &piece;
+}
+
 // The strongest of the group highlights that this piece takes part in (0 when none).
 float PUZZLE_PIECES_SYSTEM::GroupHighlight(const PUZZLE_PIECE& piece) const {
     float strength = 0.0f;
-    if (pulse_group > 0 && piece.nstr == pulse_group) {
+    if (InPulse(piece)) {
         strength = std::max(strength, std::sin(pulse_angle));
     }
-    if (wave_index >= 0 && wave_index < static_cast<int>(ring_.size()) &&
-        ring_[wave_index] == &piece) {
+    if (InWave(piece)) {
         strength = std::max(strength, std::sin(wave_timer * 6.2f));
     }
-    if (finish_index >= 0 && finish_index < static_cast<int>(grid_.size()) &&
-        grid_[finish_index] == &piece) {
+    if (InFinish(piece)) {
         strength = std::max(strength, std::sin(finish_timer * 6.2f));
     }
     return strength;
+}
+
+bool PUZZLE_PIECES_SYSTEM::Animates(const PUZZLE_PIECE& piece) const {
+    const bool fading = piece.appear > 0.0f && piece.appear < 1.0f;
+    return piece.lift > 0.0f || piece.lift_direction != 0 || piece.IsFlying() ||
+           piece.IsTurning() || piece.hint_blink || fading || InPulse(piece) || InWave(piece) ||
+           InFinish(piece);
+}
+
+int PUZZLE_PIECES_SYSTEM::RestingFrom() const {
+    for (int i = StackSize() - 1; i >= 0; --i) {
+        if (!Animates(*stack_[i])) {
+            continue;
+        }
+        // The whole unit stays out, its members below this one too.
+        int end = i + 1;
+        const int group = stack_[i]->nstr;
+        while (group != 0 && end < StackSize() && stack_[end]->nstr == group) {
+            ++end;
+        }
+        return end;
+    }
+    return 0;
 }
 
 void PUZZLE_PIECES_SYSTEM::DrawInPocket(PUZZLE_PIECE& piece) {
@@ -84,11 +123,11 @@ void PUZZLE_PIECES_SYSTEM::DrawInPocket(PUZZLE_PIECE& piece) {
     DrawBody(piece, pocket_->OffsetX(), pocket_->OffsetY(), true);
 }
 
-void PUZZLE_PIECES_SYSTEM::DrawPieces(bool lifted_layer) {
+void PUZZLE_PIECES_SYSTEM::DrawPieces(bool lifted_layer, int top, int end) {
     auto in_layer = [&](const PUZZLE_PIECE& p) {
         return p.BK == 0 && (p.lift > 0.0f) == lifted_layer;
     };
-    for (int i = StackSize() - 1; i >= 0; --i) {
+    for (int i = end - 1; i >= top; --i) {
         PUZZLE_PIECE& piece = *stack_[i];
         if (piece.BK == 1) {
             if (lifted_layer) {
@@ -105,7 +144,7 @@ void PUZZLE_PIECES_SYSTEM::DrawPieces(bool lifted_layer) {
         }
         // The group's members lie next to each other: shadows first, then the bodies.
         int first = i;
-        while (first > 0 && stack_[first - 1]->nstr == piece.nstr) {
+        while (first > top && stack_[first - 1]->nstr == piece.nstr) {
             --first;
         }
         for (int k = i; k >= first; --k) {

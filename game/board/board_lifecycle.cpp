@@ -289,6 +289,9 @@ int PUZZLE_PIECES_SYSTEM::UpdatePlay(float dt) {
 }
 
 int PUZZLE_PIECES_SYSTEM::Draw(int) {
+    if (state != kStatePlay && underlay) {
+        underlay();
+    }
     switch (state) {
         case kStatePicture:
             picture->Draw(0);
@@ -316,15 +319,24 @@ int PUZZLE_PIECES_SYSTEM::Draw(int) {
 void PUZZLE_PIECES_SYSTEM::DrawPlay() {
     WRENDER* render = Frame().GetRender();
     RealignGroups();
-    background_->Draw(0);
-    if (ghost_image && picture != nullptr) {
-        const uint32_t tint = picture->GetColour();
-        picture->SetColour(kGhostTint);
-        picture->Draw(0);
-        picture->SetColour(tint);
-    }
+    // What rests goes into the cached layer, which the GPU draws again only when it changes.
+    const int resting_from = RestingFrom();
+    render->DrawCachedLayer([&] {
+        if (underlay) {
+            underlay();
+        }
+        background_->Draw(0);
+        if (ghost_image && picture != nullptr) {
+            const uint32_t tint = picture->GetColour();
+            picture->SetColour(kGhostTint);
+            picture->Draw(0);
+            picture->SetColour(tint);
+        }
+        render->SetFiltering(true);
+        DrawPieces(false, resting_from, StackSize());
+    });
     render->SetFiltering(true);
-    DrawPieces(false);
+    DrawPieces(false, 0, resting_from);
     sparkles_->Draw(0);
     score_panel_->Draw(0);
     score_display.Draw(g_fonts[0], g_texts.game_txt_score, Frame().GetGameWidth() / 2,
@@ -334,7 +346,7 @@ void PUZZLE_PIECES_SYSTEM::DrawPlay() {
     }
     pocket_->DrawBackground();
     render->SetFiltering(true);
-    DrawPieces(true);
+    DrawPieces(true, 0, StackSize());
     pocket_->DrawButton();
     if (band_active_) {
         const int x1 = std::min(band_x1_, band_x2_), x2 = std::max(band_x1_, band_x2_);

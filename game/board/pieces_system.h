@@ -131,6 +131,10 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     // Open from the completion on; null before.
     const WDIALOGWIN* WinDialog() const { return win_dialog_.get(); }
 
+    // Drawn first in a play frame, under the board's background (the shell's floor and frame),
+    // so that it joins the cached layer.
+    std::function<void()> underlay;
+
     // Told the index (within g_sounds) of every sound the board plays; for tests and tools.
     std::function<void(int)> sound_observer;
 
@@ -263,7 +267,15 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     int SinkBase() const;
 
     // Drawing (board_draw.cpp).
-    void DrawPieces(bool lifted_layer);
+    // The units of stack indices top .. end - 1 that lie in the layer asked for, bottom first.
+    void DrawPieces(bool lifted_layer, int top, int end);
+    // Lifted, moving, turning, blinking, pulsing or fading: its look changes by itself.
+    bool Animates(const PUZZLE_PIECE& piece) const;
+    // The stack index from which on every unit rests: below the lowest one that animates.
+    int RestingFrom() const;
+    bool InPulse(const PUZZLE_PIECE& piece) const;
+    bool InWave(const PUZZLE_PIECE& piece) const;
+    bool InFinish(const PUZZLE_PIECE& piece) const;
     void DrawInPocket(PUZZLE_PIECE& piece);
     void DrawShadow(PUZZLE_PIECE& piece, float ox, float oy);
     void DrawBody(PUZZLE_PIECE& piece, float ox, float oy, bool in_pocket);

@@ -44,6 +44,9 @@ PUZZLE_PIECE::PUZZLE_PIECE(WTEXTURE* texture, int col_, int row_, int target_x_,
       target_x(target_x_),
       target_y(target_y_),
       sprite(texture) {
+    // The transparent room for the tabs is most of the texture: drawing it costs fragments
+    // that show nothing. Done at the cut, while the texels are certainly in memory.
+    sprite.ShowOnlyOpaqueTexels();
     sprite.pos = {static_cast<float>(start_x), static_cast<float>(start_y)};
     const float f = random.RandFloat(0.5f, 0.8f, 0);
     step_x = static_cast<int>((target_x - start_x) * f);

@@ -454,8 +454,11 @@ int PUZZLE::Draw(int) {
     if (state_ != kPlaying) {
         return 0;
     }
-    menu_->DrawFloor();
-    menu_->DrawBorder();
+    // Under the board's background: the board draws them into its cached layer.
+    board_->underlay = [this] {
+        menu_->DrawFloor();
+        menu_->DrawBorder();
+    };
     board_->Draw(0);
     play_panel_->Draw(0);
     return 0;

@@ -130,6 +130,41 @@ TEST(DrawRecordTest, LineAndRectangleAreUntexturedAtTheTopLayer) {
     EXPECT_TRUE(render.GetRecordedDraws().empty());
 }
 
+// Without a device the layer's contents are recorded as they are drawn, marked as the layer's,
+// then the layer itself over the logical screen; after another draw they go straight in.
+TEST(DrawRecordTest, CachedLayerRecordsItsContentsThenItself) {
+    WRENDER render;
+    render.SetLogicalSize(640, 480);
+    auto contents = [&] { render.DrawQuad(Quad(10, 10), 1, 2, 1, 1, 0, 0, 0); };
+    for (bool drawn_before : {false, true}) {
+        SCOPED_TRACE(drawn_before ? "after a draw" : "first in the scene");
+        render.ClearRecordedDraws();
+        ASSERT_EQ(render.BeginFrame(), 0);
+        if (drawn_before) {
+            render.DrawLine(0, 0, 1, 1, 0xFFFFFFFF);
+        }
+        render.DrawCachedLayer(contents);
+        ASSERT_EQ(render.EndScene(), 0);
+        ASSERT_EQ(render.BeginBackBuffer(), 0);
+        ASSERT_EQ(render.Present(), 0);
+        std::vector<WRECORDED_DRAW> draws = render.GetRecordedDraws();
+        if (drawn_before) {
+            draws.erase(draws.begin());
+            ASSERT_EQ(draws.size(), 1u);
+            EXPECT_FALSE(draws[0].in_layer);
+            continue;
+        }
+        ASSERT_EQ(draws.size(), 2u);
+        EXPECT_TRUE(draws[0].in_layer);
+        EXPECT_EQ(draws[0].colour, 0x80112233u);
+        EXPECT_EQ(draws[1].texture, render.GetLayerTexture());
+        EXPECT_FALSE(draws[1].in_layer);
+        EXPECT_EQ(draws[1].blend, 0);
+        EXPECT_FLOAT_EQ(draws[1].corners[2].x, 640);
+        EXPECT_FLOAT_EQ(draws[1].corners[2].y, 480);
+    }
+}
+
 TEST(DrawRecordTest, PointsCountOnlyAliveParticles) {
     WRENDER render;
     std::vector<WPOINT_PARTICLE> particles(5);

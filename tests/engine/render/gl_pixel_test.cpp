@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <vector>
 
@@ -284,6 +285,81 @@ TEST_F(GlPixelTest, SceneTextureHoldsTheSceneForLaterSampling) {
     render_.Present();
     EXPECT_EQ(Pixel(32, 60), 0xFFFF0000u);
     EXPECT_EQ(Pixel(32, 4), 0xFF000000u);
+}
+
+// The cached layer against the same draws made straight into the scene, frame by frame, while
+// what the layer holds changes or stays: the picture is the same to the bit, and the layer is
+// drawn on the GPU (wholly or where its draws changed) only when its draws changed.
+TEST_F(GlPixelTest, CachedLayerShowsWhatItsDrawsWouldAndIsRedrawnOnlyWhenTheyChange) {
+    Mode(1440, 900, 1024, 768);
+    WTEXTURE* texture = render_.CreateTexture(8, 8);
+    FillTexture(0x80FF8000, texture);
+    uint32_t field_colour = 0xFF3060C0;
+    bool drawn_before = false;
+    float patch_x = 500;
+    bool spot_under = false;
+    auto layer = [&] {
+        WQUAD field = Rectangle(1024, 768, nullptr, field_colour, 1);
+        render_.DrawQuad(field, 0, 0, 1, 1, 0, 0, 0);
+        // Translucent and turned: the alpha left in the scene must be kept too.
+        WQUAD patch = Rectangle(300, 200, texture, 0xC0FFFFFF, 1);
+        WQUAD spot = Rectangle(120, 120, nullptr, 0x80FF0000, 1);
+        if (spot_under) {
+            render_.DrawQuad(spot, 560, 380, 1, 1, 0, 0, 0);
+        }
+        render_.DrawQuad(patch, patch_x, 400, 1, 1, 0.3f, 150, 100);
+        if (!spot_under) {
+            render_.DrawQuad(spot, 560, 380, 1, 1, 0, 0, 0);
+        }
+    };
+    auto frame = [&](bool caching) {
+        render_.SetLayerCaching(caching);
+        Frame([&] {
+            if (drawn_before) {
+                WQUAD mark = Rectangle(50, 50, nullptr, 0xFFFFFF00, 1);
+                render_.DrawQuad(mark, 10, 10, 1, 1, 0, 0, 0);
+            }
+            render_.DrawCachedLayer(layer);
+            WQUAD moving = Rectangle(100, 100, texture, 0xFFFFFFFF, 1);
+            render_.DrawQuad(moving, 700, 300, 1, 1, 0, 0, 0);
+        });
+        Read();
+        render_.Present();
+    };
+    struct Step {
+        const char* change;
+        std::function<void()> apply;
+        bool redrawn;
+    };
+    const std::vector<Step> steps = {
+        {"first frame", [] {}, true},
+        {"nothing", [] {}, false},
+        {"a colour", [&] { field_colour = 0xFF208040; }, true},
+        {"nothing again", [] {}, false},
+        {"the texels", [&] { FillTexture(0x40FFFFFF, texture); }, true},
+        // Redrawn where the patch was and where it is.
+        {"a quad's place", [&] { patch_x = 620; }, true},
+        // The same draws in another order.
+        {"the order of two quads", [&] { spot_under = true; }, true},
+        {"the clear colour", [&] { render_.SetClearColor(0xFF102030); }, true},
+        {"the filtering", [&] { render_.SetFiltering(true); }, true},
+        {"the mode", [&] { Mode(1280, 800, 1024, 768); }, true},
+        {"a draw before the layer", [&] { drawn_before = true; }, false},
+    };
+    // The blend mode a frame leaves behind, as in a running game.
+    frame(false);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.change);
+        step.apply();
+        const int redraws = render_.GetLayerRedraws();
+        frame(true);
+        const std::vector<uint32_t> cached = pixels_;
+        EXPECT_EQ(render_.GetLayerRedraws() - redraws, step.redrawn ? 1 : 0);
+        frame(false);
+        EXPECT_TRUE(cached == pixels_);
+    }
+    render_.SetLayerCaching(true);
+    render_.ReleaseTexture(texture);
 }
 
 TEST_F(GlPixelTest, MultisampledBackBufferIsResolvedForReadingAndPresenting) {

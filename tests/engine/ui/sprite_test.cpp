@@ -184,4 +184,88 @@ TEST_F(SpriteTest, ReleaseTextureClearsTheHandleOnce) {
     render->ReleaseTexture(texture);
 }
 
+// Drawn over its opaque texels only, a sprite lands every texel where the whole quad would, and
+// takes in half a texel around them at least, for smooth filtering.
+TEST_F(SpriteTest, ShowingOnlyTheOpaqueTexelsCutsTheQuadAndKeepsTheMapping) {
+    struct CASE {
+        const char* what;
+        int anchor;
+        float scale, rotation;
+    };
+    const CASE cases[] = {
+        {"centre anchor", WSPRITE::kAnchorCentre, 1.0f, 0.0f},
+        {"top-left anchor, scaled", WSPRITE::kAnchorTopLeft, 1.7f, 0.0f},
+        {"turned and scaled", WSPRITE::kAnchorCentre, 0.6f, 0.8f},
+    };
+    constexpr int kW = 40, kH = 30;
+    constexpr int kLeft = 10, kTop = 5, kRight = 25, kBottom = 12;  // the opaque texels
+    for (const CASE& c : cases) {
+        SCOPED_TRACE(c.what);
+        WTEXTURE* texture = render->CreateTexture(kW, kH);
+        uint32_t* texels = render->LockTexture(texture);
+        for (int y = kTop; y < kBottom; ++y) {
+            for (int x = kLeft; x < kRight; ++x) {
+                texels[y * kW + x] = 0x01FFFFFFu;
+            }
+        }
+        render->UnlockTexture(texture);
+        WSPRITE sprite(texture);
+        sprite.SetAnchor(c.anchor);
+        sprite.SetScale(c.scale, c.scale);
+        sprite.rotation = c.rotation;
+        render->ClearRecordedDraws();
+        sprite.DrawAt(300, 200);
+        sprite.ShowOnlyOpaqueTexels();
+        sprite.DrawAt(300, 200);
+        ASSERT_EQ(Draws().size(), 2u);
+        const WRECORDED_DRAW whole = Draws()[0];
+        const WRECORDED_DRAW part = Draws()[1];
+        EXPECT_LE(part.corners[0].u * kW, kLeft - 0.5f);
+        EXPECT_GE(part.corners[2].u * kW, kRight + 0.5f);
+        EXPECT_LE(part.corners[0].v * kH, kTop - 0.5f);
+        EXPECT_GE(part.corners[2].v * kH, kBottom + 0.5f);
+        // Where the whole quad puts texture point (u, v).
+        const float du = whole.corners[3].u - whole.corners[0].u;
+        const float dv = whole.corners[1].v - whole.corners[0].v;
+        for (const WQUAD_CORNER& corner : part.corners) {
+            const float a = (corner.u - whole.corners[0].u) / du;
+            const float b = (corner.v - whole.corners[0].v) / dv;
+            const float x = whole.corners[0].x + a * (whole.corners[3].x - whole.corners[0].x) +
+                            b * (whole.corners[1].x - whole.corners[0].x);
+            const float y = whole.corners[0].y + a * (whole.corners[3].y - whole.corners[0].y) +
+                            b * (whole.corners[1].y - whole.corners[0].y);
+            EXPECT_NEAR(corner.x, x, 1e-3);
+            EXPECT_NEAR(corner.y, y, 1e-3);
+        }
+        const float part_area =
+            (part.corners[2].u - part.corners[0].u) * (part.corners[2].v - part.corners[0].v);
+        EXPECT_LT(part_area, 0.25f * du * dv);
+    }
+}
+
+TEST_F(SpriteTest, ATextureWithNothingOpaqueIsDrawnWhole) {
+    WSPRITE sprite(render->CreateTexture(16, 16));
+    sprite.ShowOnlyOpaqueTexels();
+    render->ClearRecordedDraws();
+    sprite.Draw(0);
+    ASSERT_EQ(Draws().size(), 1u);
+    EXPECT_FLOAT_EQ(Draws()[0].corners[2].x - Draws()[0].corners[0].x, 16.0f);
+}
+
+// A device may drop the texels once they are uploaded: the rectangle found before still holds.
+TEST_F(SpriteTest, TheOpaqueRectangleOutlivesTheTexels) {
+    WTEXTURE* texture = render->CreateTexture(32, 32);
+    render->LockTexture(texture)[10 * 32 + 12] = 0xFF000000u;
+    render->UnlockTexture(texture);
+    WSPRITE sprite(texture);
+    sprite.ShowOnlyOpaqueTexels();
+    texture->texels.clear();
+    sprite.ShowAllTexels();
+    sprite.ShowOnlyOpaqueTexels();
+    render->ClearRecordedDraws();
+    sprite.Draw(0);
+    ASSERT_EQ(Draws().size(), 1u);
+    EXPECT_LT(Draws()[0].corners[2].x - Draws()[0].corners[0].x, 8.0f);
+}
+
 }  // namespace

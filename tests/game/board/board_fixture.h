@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/frame/game.h"
+#include "engine/platform/platform.h"
 #include "engine/resources/file_system.h"
 #include "game/board/pieces_system.h"
 #include "game/records/player_settings.h"
@@ -88,6 +89,13 @@ class BoardTest : public ::testing::Test {
             p->lift = 0.0f;
             p->lift_direction = 0;
         }
+    }
+
+    // The one window of this program's GPU tests: the render device made for it draws only
+    // while the window's OpenGL context is the current one. Null without OpenGL 3.3.
+    static void* GpuWindow() {
+        static void* window = platform::CreateGameWindow("board pixels");
+        return window;
     }
 
     PUZZLE_PIECE& Piece(int col, int row) { return *board->GridAt(col, row); }

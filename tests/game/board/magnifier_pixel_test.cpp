@@ -33,7 +33,7 @@ class MagnifierPixelTest : public BoardTest {
     static constexpr float kScale = 900.0f / 768.0f;
     static constexpr float kOffsetX = 120.0f;
 
-    static void SetUpTestSuite() { window_ = platform::CreateGameWindow("magnifier pixels"); }
+    static void SetUpTestSuite() { window_ = GpuWindow(); }
 
     void SetUp() override {
         if (window_ == nullptr) {
