@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/ui/object_tree.h"
@@ -153,7 +154,11 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
 
     PUZZLE_PIECE* StackAt(int index) const { return stack_[index]; }
     int StackSize() const { return static_cast<int>(stack_.size()); }
+    // A linear search: keep it out of loops over the pieces (StackPositions answers for all).
     int StackIndexOf(const PUZZLE_PIECE* piece) const;
+    // The stack index of every piece, by GridIndex.
+    std::vector<int> StackPositions() const;
+    int GridIndex(const PUZZLE_PIECE& piece) const { return piece.row * cols + piece.col; }
     PUZZLE_PIECE* GridAt(int col, int row) const { return grid_[row * cols + col]; }
     const std::vector<PUZZLE_PIECE*>& Grid() const { return grid_; }
     const std::vector<PUZZLE_PIECE*>& BorderRing() const { return ring_; }
@@ -256,8 +261,15 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void PlaySound(int index);
 
     // Motion (board_motion.cpp).
+    // The pushes back into the play area of one update that move more than their own piece.
+    struct UNIT_PUSHES {
+        FLOAT_POINT selection;
+        std::unordered_map<int, FLOAT_POINT> groups;  // by group id
+        // The sum of the pushes that move piece.
+        FLOAT_POINT Of(const PUZZLE_PIECE& piece, bool frame_locked) const;
+    };
     void UpdatePieces(float dt);
-    void PushIntoPlayArea(PUZZLE_PIECE& piece, float dt);
+    void PushIntoPlayArea(PUZZLE_PIECE& piece, float dt, UNIT_PUSHES& pushes);
     void RealignGroups();
     void Realign(PUZZLE_PIECE& p, const PUZZLE_PIECE& q);
     int SinkBase() const;
