@@ -11,6 +11,7 @@
 #include "engine/ui/object_tree.h"
 #include "game/board/board_counters.h"
 #include "game/board/board_effects.h"
+#include "game/board/cut_arena.h"
 #include "game/board/cut_grid.h"
 #include "game/board/fluing_frame.h"
 #include "game/board/pocket.h"
@@ -274,6 +275,10 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void Realign(PUZZLE_PIECE& p, const PUZZLE_PIECE& q);
     int SinkBase() const;
 
+    // With a device, the cut's memory goes once every piece texture has dropped its texels
+    // after the upload (board_build.cpp).
+    void ReleaseUploadedCut();
+
     // Drawing (board_draw.cpp).
     void DrawPieces(bool lifted_layer);
     void DrawInPocket(PUZZLE_PIECE& piece);
@@ -322,6 +327,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void RaiseHintPiece(PUZZLE_PIECE& piece);
     PUZZLE_PIECE* FindHintPartner(const PUZZLE_PIECE& piece) const;
 
+    // Holds the pieces' texels, which their textures borrow; kept for the next board.
+    CUT_ARENA cut_arena_ = TakeKeptCutArena();
     std::vector<std::unique_ptr<PUZZLE_PIECE>> pieces_;  // owned, in grid order
     std::vector<PUZZLE_PIECE*> stack_;                   // index 0 on top
     std::vector<PUZZLE_PIECE*> grid_;                    // row-major
