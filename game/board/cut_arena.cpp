@@ -7,10 +7,11 @@
 namespace GAME {
 namespace {
 
-// Boards are made and dropped on the main thread only.
+// Boards are made and dropped on the main thread only. Never destroyed: a board owned by a
+// longer-lived static may hand its arena back during the program's exit.
 CUT_ARENA& KeptArena() {
-    static CUT_ARENA kept;
-    return kept;
+    static CUT_ARENA* const kept = new CUT_ARENA;
+    return *kept;
 }
 
 }  // namespace
