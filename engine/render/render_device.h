@@ -139,6 +139,9 @@ class WRENDER {
 
     // Null when the size is not 1..kMaxTextureSize. Texels start transparent black.
     WTEXTURE* CreateTexture(int width, int height);
+    // Over texels (width * height ARGB) that the caller holds and keeps alive, not copied.
+    // Null when the size is not 1..kMaxTextureSize or texels is null.
+    WTEXTURE* CreateTextureOver(int width, int height, uint32_t* texels);
     // A regular file of at most platform::kMaxImageFileBytes.
     WTEXTURE* LoadTextureFile(const std::string& path);
     // PNG or JPEG bytes.
@@ -152,7 +155,8 @@ class WRENDER {
     void GetTextureSize(const WTEXTURE* t, int& width, int& height) const;
     // 0, or -1 for the default texture (which stays alive), the scene texture and null.
     int ReleaseTexture(WTEXTURE* t);
-    // The texels (width * height ARGB, row-major), null for null or the scene texture.
+    // The texels (width * height ARGB, row-major), null for null, the scene texture and a
+    // texture whose texels were dropped after their upload.
     uint32_t* LockTexture(WTEXTURE* t);
     // The texels reach the GPU at the texture's next draw (on the thread owning the context).
     void UnlockTexture(WTEXTURE* t);

@@ -40,4 +40,15 @@ struct WTEXTURE {
     // A render target (the scene, the cached layer): its picture lives on the GPU only and cannot
     // be locked.
     bool render_target = false;
+    // Texels held by the texture's creator (a cut's block of piece texels) in place of `texels`;
+    // the creator keeps them alive while the texture may upload or lock them.
+    uint32_t* held_texels = nullptr;
+    // Nothing reads the texels once the GPU has a copy: with a device the upload drops them,
+    // and a lock answers null from then on.
+    bool drop_after_upload = false;
+
+    // The texels in memory, null when there are none (dropped or never held).
+    uint32_t* Texels() {
+        return held_texels != nullptr ? held_texels : texels.empty() ? nullptr : texels.data();
+    }
 };

@@ -28,6 +28,20 @@ WTEXTURE* WRENDER::CreateTexture(int width, int height) {
     return t;
 }
 
+WTEXTURE* WRENDER::CreateTextureOver(int width, int height, uint32_t* texels) {
+    if (width < 1 || height < 1 || width > kMaxTextureSize || height > kMaxTextureSize ||
+        texels == nullptr) {
+        return nullptr;
+    }
+    auto* t = new WTEXTURE;
+    t->width = width;
+    t->height = height;
+    t->held_texels = texels;
+    image_width_ = width;
+    image_height_ = height;
+    return t;
+}
+
 WTEXTURE* WRENDER::LoadTextureFile(const std::string& path) {
     std::string bytes;
     if (!platform::ReadRegularFile(path, platform::kMaxImageFileBytes, bytes)) {
@@ -99,7 +113,7 @@ uint32_t* WRENDER::LockTexture(WTEXTURE* t) {
     }
     image_width_ = t->width;
     image_height_ = t->height;
-    return t->texels.data();
+    return t->Texels();
 }
 
 void WRENDER::UnlockTexture(WTEXTURE* t) {
@@ -121,9 +135,14 @@ void WRENDER::BindTexture(WTEXTURE* t) {
         gpu_->BindSceneTexture();
         return;
     }
-    if (t->dirty || t->gpu_handle == 0) {
-        t->gpu_handle = gpu_->UploadTexture(t->gpu_handle, t->width, t->height, t->texels.data());
+    // A texture whose texels were dropped keeps its GPU copy: there is nothing newer to send.
+    if ((t->dirty || t->gpu_handle == 0) && t->Texels() != nullptr) {
+        t->gpu_handle = gpu_->UploadTexture(t->gpu_handle, t->width, t->height, t->Texels());
         t->dirty = false;
+        if (t->drop_after_upload) {
+            std::vector<uint32_t>().swap(t->texels);
+            t->held_texels = nullptr;
+        }
     }
     gpu_->BindTexture(t->gpu_handle);
 }
@@ -143,6 +162,8 @@ void FillTexture(uint32_t colour, WTEXTURE* t) {
     if (t == nullptr || t->render_target) {
         return;
     }
-    std::fill(t->texels.begin(), t->texels.end(), colour);
-    t->MarkChanged();
+    if (uint32_t* texels = t->Texels()) {
+        std::fill(texels, texels + size_t(t->width) * size_t(t->height), colour);
+        t->MarkChanged();
+    }
 }

@@ -9,15 +9,16 @@ void WSPRITE::ShowOnlyTexels(int left, int top, int right, int bottom) {
 }
 
 void WSPRITE::ShowOnlyOpaqueTexels() {
-    const WTEXTURE* t = quad.texture;
+    WTEXTURE* t = quad.texture;
     // Texels a device has dropped after the upload: the rectangle found before still holds.
-    if (t == nullptr || t->texels.size() != static_cast<size_t>(t->width) * t->height) {
+    const uint32_t* texels = t != nullptr ? t->Texels() : nullptr;
+    if (texels == nullptr) {
         shown_texels_ = opaque_texels_;
         return;
     }
     TEXEL_RECT opaque{t->width, t->height, 0, 0};
     for (int y = 0; y < t->height; ++y) {
-        const uint32_t* row = t->texels.data() + static_cast<size_t>(y) * t->width;
+        const uint32_t* row = texels + static_cast<size_t>(y) * t->width;
         auto shows = [](uint32_t argb) { return (argb >> 24) != 0; };
         const uint32_t* first = std::find_if(row, row + t->width, shows);
         if (first == row + t->width) {

@@ -4,7 +4,6 @@
 
 #include "engine/frame/game.h"
 #include "game/board/cut_grid.h"
-#include "game/board/picture_cut.h"
 #include "game/board/pieces_system.h"
 
 namespace GAME {
@@ -44,13 +43,7 @@ void PUZZLE_PIECES_SYSTEM::BuildPieces() {
         return;
     }
     const CUT_GRID grid = ChooseGrid(source.width, source.height, Min, aspect, distort);
-    std::vector<WTEXTURE*> textures;
-    const PICTURE_CUT cut =
-        CutPicture(source.texels, grid, mask_view, [&](int, int, int width, int height) {
-            WTEXTURE* texture = render.CreateTexture(width, height);
-            textures.push_back(texture);
-            return Lock(render, texture);
-        });
+    const PICTURE_CUT cut = cut_arena_.Cut(source.texels, grid, mask_view);
     render.UnlockTexture(mask->GetTexture());
     typeborder = 0;
     cols = grid.cols;
@@ -61,11 +54,16 @@ void PUZZLE_PIECES_SYSTEM::BuildPieces() {
 
     const WINT_POINT centre = Frame().Centre;
     const int radius = std::max(centre.x, centre.y) + 200;
-    size_t next_texture = 0;
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < cols; ++col) {
-            WTEXTURE* texture = textures[next_texture++];
-            render.UnlockTexture(texture);
+            const TEXEL_VIEW texels = cut_arena_.Piece(row * cols + col);
+            WTEXTURE* texture =
+                render.CreateTextureOver(texels.width, texels.height, texels.texels);
+            // Hit tests follow the outline and the magnifier reads the drawn scene: once on the
+            // GPU, a piece's texels are read by nothing.
+            if (texture != nullptr) {
+                texture->drop_after_upload = true;
+            }
             const bool edge = row == 0 || col == 0 || col == cols - 1 || row == rows - 1;
             const int turns = rt ? static_cast<int>(random.RandInt(0, 3, 0)) : 0;
             const int target_x =
@@ -87,6 +85,19 @@ void PUZZLE_PIECES_SYSTEM::BuildPieces() {
     const int ring_span = std::max(rows + cols - 2, 1);
     wave_step = 0.4f / ring_span + 0.4f / ring_span;
     finish_sparkles = 12;
+}
+
+void PUZZLE_PIECES_SYSTEM::ReleaseUploadedCut() {
+    if (cut_arena_.PieceCount() == 0 || !Frame().GetRender()->HasDevice()) {
+        return;
+    }
+    for (const std::unique_ptr<PUZZLE_PIECE>& piece : pieces_) {
+        WTEXTURE* texture = piece->sprite.GetTexture();
+        if (texture != nullptr && texture->Texels() != nullptr) {
+            return;
+        }
+    }
+    cut_arena_.Release();
 }
 
 void PUZZLE_PIECES_SYSTEM::DrawPreviewGrid() {

@@ -98,17 +98,32 @@ bool PUZZLE_PIECES_SYSTEM::TryJoin(int stack_index) {
         return false;
     }
     PUZZLE_PIECE& a = *stack_[stack_index];
-    for (int b = StackSize() - 1; b >= 0; --b) {
-        PUZZLE_PIECE& other = *stack_[b];
-        if (&other == &a || !Fits(a, other)) {
+    // Only grid neighbours fit; of those, the lowest in the stack joins.
+    PUZZLE_PIECE* partner = nullptr;
+    int partner_index = -1;
+    const CUT_POINT neighbours[4] = {
+        {a.col - 1, a.row}, {a.col + 1, a.row}, {a.col, a.row - 1}, {a.col, a.row + 1}};
+    for (const CUT_POINT cell : neighbours) {
+        if (cell.x < 0 || cell.y < 0 || cell.x >= cols || cell.y >= rows) {
             continue;
         }
-        SnapTo(stack_index, other);
-        ScoreJoin(a, other);
-        // The stack has been reordered; the caller asks again until nothing joins.
-        return true;
+        PUZZLE_PIECE& other = *GridAt(cell.x, cell.y);
+        if (!Fits(a, other)) {
+            continue;
+        }
+        const int index = StackIndexOf(&other);
+        if (index > partner_index) {
+            partner = &other;
+            partner_index = index;
+        }
     }
-    return false;
+    if (partner == nullptr) {
+        return false;
+    }
+    SnapTo(stack_index, *partner);
+    ScoreJoin(a, *partner);
+    // The stack has been reordered; the caller asks again until nothing joins.
+    return true;
 }
 
 bool PUZZLE_PIECES_SYSTEM::GroupHasEdge(int group) const {

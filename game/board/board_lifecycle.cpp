@@ -1,5 +1,6 @@
 // PUZZLE_PIECES_SYSTEM: construction, set-up, states, layout and the play-state update and draw.
 #include <algorithm>
+#include <utility>
 
 #include "engine/audio/sound.h"
 #include "engine/frame/game.h"
@@ -104,6 +105,8 @@ PUZZLE_PIECES_SYSTEM::~PUZZLE_PIECES_SYSTEM() {
     delete band_sprite_;
     delete bullet_head_;
     delete lens_;
+    pieces_.clear();
+    KeepCutArena(std::move(cut_arena_));
 }
 
 void PUZZLE_PIECES_SYSTEM::Init(const std::string& picture_path_, int min_pieces,
@@ -360,6 +363,7 @@ void PUZZLE_PIECES_SYSTEM::DrawPlay() {
     sparkles_->Draw(0);
     trail_->Draw(0);
     DrawEffects();
+    ReleaseUploadedCut();
 }
 
 void PUZZLE_PIECES_SYSTEM::StopBand() {

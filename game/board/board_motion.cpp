@@ -12,6 +12,14 @@ int PUZZLE_PIECES_SYSTEM::StackIndexOf(const PUZZLE_PIECE* piece) const {
     return it == stack_.end() ? -1 : static_cast<int>(it - stack_.begin());
 }
 
+std::vector<int> PUZZLE_PIECES_SYSTEM::StackPositions() const {
+    std::vector<int> positions(grid_.size(), -1);
+    for (int i = 0; i < StackSize(); ++i) {
+        positions[GridIndex(*stack_[i])] = i;
+    }
+    return positions;
+}
+
 int PUZZLE_PIECES_SYSTEM::FrameGroup() const {
     return grid_.empty() ? 0 : grid_[0]->nstr;
 }
@@ -30,15 +38,22 @@ int PUZZLE_PIECES_SYSTEM::GroupSize(int group) const {
 
 void PUZZLE_PIECES_SYSTEM::UpdatePieces(float dt) {
     bool dropped_group_rests = false;
-    for (int i = 0; i < StackSize(); ++i) {
-        PUZZLE_PIECE& piece = *stack_[i];
-        piece.Update(dt, border_filter);
-        piece.hover = false;
-        if (piece.lift == 0.0f && !piece.IsFlying()) {
-            PushIntoPlayArea(piece, dt);
+    UNIT_PUSHES pushes;
+    for (PUZZLE_PIECE* piece : stack_) {
+        piece->Update(dt, border_filter);
+        piece->hover = false;
+        if (piece->lift == 0.0f && !piece->IsFlying()) {
+            PushIntoPlayArea(*piece, dt, pushes);
         }
-        if (dropped_group > 0 && piece.nstr == dropped_group && piece.lift == 0.0f) {
+        if (dropped_group > 0 && piece->nstr == dropped_group && piece->lift == 0.0f) {
             dropped_group_rests = true;
+        }
+    }
+    if (!pushes.groups.empty() || pushes.selection.x != 0.0f || pushes.selection.y != 0.0f) {
+        for (PUZZLE_PIECE* piece : stack_) {
+            const FLOAT_POINT push = pushes.Of(*piece, FrameLocked(*piece));
+            if (push.x != 0.0f || push.y != 0.0f)
+                piece->MoveBy(push.x, push.y);
         }
     }
     if (dropped_group_rests) {
@@ -47,28 +62,60 @@ void PUZZLE_PIECES_SYSTEM::UpdatePieces(float dt) {
     }
 }
 
-void PUZZLE_PIECES_SYSTEM::PushIntoPlayArea(PUZZLE_PIECE& piece, float dt) {
+FLOAT_POINT PUZZLE_PIECES_SYSTEM::UNIT_PUSHES::Of(const PUZZLE_PIECE& piece,
+                                                  bool frame_locked) const {
+    FLOAT_POINT push;
+    if (piece.selected && !frame_locked) {
+        push = selection;
+    }
+    if (!piece.IsSingle()) {
+        const auto group = groups.find(piece.nstr);
+        if (group != groups.end()) {
+            push.x += group->second.x;
+            push.y += group->second.y;
+        }
+    }
+    return push;
+}
+
+// A piece whose unit is the selection or a group pushes that whole unit, as MoveUnit would;
+// the push is gathered in pushes (applied after the loop, one pass for all units) and counts
+// for the unit's later pieces in this loop.
+void PUZZLE_PIECES_SYSTEM::PushIntoPlayArea(PUZZLE_PIECE& piece, float dt, UNIT_PUSHES& pushes) {
+    const bool frame_locked = FrameLocked(piece);
+    const FLOAT_POINT pending = pushes.Of(piece, frame_locked);
+    const float x = piece.X() + pending.x;
+    const float y = piece.Y() + pending.y;
     const int margin = static_cast<int>(piece.cellW / 2.5);
     const float push = dt * 1000.0f;
-    const int index = StackIndexOf(&piece);
     float dx = 0.0f;
     float dy = 0.0f;
-    if (piece.X() > play_area.right - margin)
+    if (x > play_area.right - margin)
         dx = -push;
-    if (piece.X() < play_area.left + margin)
+    if (x < play_area.left + margin)
         dx = push;
-    if (piece.Y() < play_area.top + margin)
+    if (y < play_area.top + margin)
         dy = push;
-    if (piece.Y() > play_area.bottom - margin)
+    if (y > play_area.bottom - margin)
         dy = -push;
     if (piece.BK == 1) {
-        if (piece.X() > pocket_->Width() - piece.cellW / 1.2)
+        if (x > pocket_->Width() - piece.cellW / 1.2)
             dx = -push;
-        if (piece.Y() > pocket_->Height() - piece.cellH / 1.2)
+        if (y > pocket_->Height() - piece.cellH / 1.2)
             dy = -push;
     }
-    if (dx != 0.0f || dy != 0.0f) {
-        MoveUnit(index, dx, dy);
+    if (dx == 0.0f && dy == 0.0f) {
+        return;
+    }
+    if (piece.selected) {
+        pushes.selection.x += dx;
+        pushes.selection.y += dy;
+    } else if (piece.IsSingle()) {
+        piece.MoveBy(dx, dy);
+    } else if (!frame_locked) {
+        FLOAT_POINT& group = pushes.groups[piece.nstr];
+        group.x += dx;
+        group.y += dy;
     }
 }
 

@@ -347,8 +347,12 @@ int PUZZLE_PIECES_SYSTEM::HandleLeftRelease() {
             if (p->nstr == piece.nstr)
                 members.push_back(p);
         }
+        // Stack positions are looked up, not searched for, and found again after each join,
+        // which reorders the stack.
+        std::vector<int> positions = StackPositions();
         for (PUZZLE_PIECE* member : members) {
-            while (TryJoin(StackIndexOf(member))) {
+            while (TryJoin(positions[GridIndex(*member)])) {
+                positions = StackPositions();
             }
         }
         if (!stack_.empty())

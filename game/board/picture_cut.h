@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
+#include "game/board/cut_fill.h"
 #include "game/board/cut_grid.h"
 #include "game/board/texel_view.h"
 
@@ -19,8 +21,20 @@ struct PICTURE_CUT {
     CUT_POINT piece_size;  // texels of every piece texture (the render-target size)
 };
 
+// The working memory of a cut, for a caller that keeps it for the cuts that follow.
+struct CUT_SCRATCH {
+    std::vector<uint32_t> picture;  // the picture, its texels taken out as pieces take them
+    FILL_FRONTIERS frontiers;
+};
+
+// Texels of every piece texture of grid's cut (the render-target size).
+CUT_POINT PieceTexelSize(const CUT_GRID& grid);
+
 // Cuts picture (left unchanged) into grid.cols x grid.rows pieces. mask is a picture-sized
 // scratch buffer that ends up holding the cut lines (alpha 0) on an opaque white ground.
+PICTURE_CUT CutPicture(const uint32_t* picture, const CUT_GRID& grid, TEXEL_VIEW mask,
+                       const PIECE_TEXELS_SOURCE& piece_texels, CUT_SCRATCH& scratch);
+// The same with a scratch of its own.
 PICTURE_CUT CutPicture(const uint32_t* picture, const CUT_GRID& grid, TEXEL_VIEW mask,
                        const PIECE_TEXELS_SOURCE& piece_texels);
 

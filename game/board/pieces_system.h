@@ -5,11 +5,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/ui/object_tree.h"
 #include "game/board/board_counters.h"
 #include "game/board/board_effects.h"
+#include "game/board/cut_arena.h"
 #include "game/board/cut_grid.h"
 #include "game/board/fluing_frame.h"
 #include "game/board/pocket.h"
@@ -157,7 +159,11 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
 
     PUZZLE_PIECE* StackAt(int index) const { return stack_[index]; }
     int StackSize() const { return static_cast<int>(stack_.size()); }
+    // A linear search: keep it out of loops over the pieces (StackPositions answers for all).
     int StackIndexOf(const PUZZLE_PIECE* piece) const;
+    // The stack index of every piece, by GridIndex.
+    std::vector<int> StackPositions() const;
+    int GridIndex(const PUZZLE_PIECE& piece) const { return piece.row * cols + piece.col; }
     PUZZLE_PIECE* GridAt(int col, int row) const { return grid_[row * cols + col]; }
     const std::vector<PUZZLE_PIECE*>& Grid() const { return grid_; }
     const std::vector<PUZZLE_PIECE*>& BorderRing() const { return ring_; }
@@ -260,11 +266,22 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void PlaySound(int index);
 
     // Motion (board_motion.cpp).
+    // The pushes back into the play area of one update that move more than their own piece.
+    struct UNIT_PUSHES {
+        FLOAT_POINT selection;
+        std::unordered_map<int, FLOAT_POINT> groups;  // by group id
+        // The sum of the pushes that move piece.
+        FLOAT_POINT Of(const PUZZLE_PIECE& piece, bool frame_locked) const;
+    };
     void UpdatePieces(float dt);
-    void PushIntoPlayArea(PUZZLE_PIECE& piece, float dt);
+    void PushIntoPlayArea(PUZZLE_PIECE& piece, float dt, UNIT_PUSHES& pushes);
     void RealignGroups();
     void Realign(PUZZLE_PIECE& p, const PUZZLE_PIECE& q);
     int SinkBase() const;
+
+    // With a device, the cut's memory goes once every piece texture has dropped its texels
+    // after the upload (board_build.cpp).
+    void ReleaseUploadedCut();
 
     // Drawing (board_draw.cpp).
     // The units of stack indices top .. end - 1 that lie in the layer asked for, bottom first.
@@ -322,6 +339,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     void RaiseHintPiece(PUZZLE_PIECE& piece);
     PUZZLE_PIECE* FindHintPartner(const PUZZLE_PIECE& piece) const;
 
+    // Holds the pieces' texels, which their textures borrow; kept for the next board.
+    CUT_ARENA cut_arena_ = TakeKeptCutArena();
     std::vector<std::unique_ptr<PUZZLE_PIECE>> pieces_;  // owned, in grid order
     std::vector<PUZZLE_PIECE*> stack_;                   // index 0 on top
     std::vector<PUZZLE_PIECE*> grid_;                    // row-major

@@ -414,6 +414,42 @@ TEST_F(GlPixelTest, TextureMadeBeforeTheDeviceIsDrawnOnceItExists) {
     late.ReleaseTexture(early);
 }
 
+// A texture whose texels nothing reads once uploaded gives them up at its first draw and is
+// drawn from its GPU copy from then on, whatever asks it to upload again.
+TEST_F(GlPixelTest, TexelsDroppedAfterTheUploadLeaveTheGpuCopyDrawn) {
+    Mode(32, 32, 32, 32);
+    std::vector<uint32_t> held(4, 0xFF00C000);
+    WTEXTURE* owned = render_.CreateTexture(2, 2);
+    FillTexture(0xFFC00000, owned);
+    WTEXTURE* over_held = render_.CreateTextureOver(2, 2, held.data());
+    for (WTEXTURE* t : {owned, over_held}) {
+        t->drop_after_upload = true;
+    }
+    auto draw_both = [&] {
+        Frame([] {});
+        render_.DrawQuad(Rectangle(16, 32, owned, 0xFFFFFFFF, 0), 0, 0, 1, 1, 0, 0, 0);
+        render_.DrawQuad(Rectangle(16, 32, over_held, 0xFFFFFFFF, 0), 16, 0, 1, 1, 0, 0, 0);
+        Read();
+        render_.Present();
+    };
+    draw_both();
+    EXPECT_EQ(Pixel(8, 16), 0xFFC00000u);
+    EXPECT_EQ(Pixel(24, 16), 0xFF00C000u);
+    for (WTEXTURE* t : {owned, over_held}) {
+        EXPECT_EQ(render_.LockTexture(t), nullptr);
+        EXPECT_TRUE(t->texels.empty());
+        // A late unlock or fill finds nothing to send and must not clear the GPU copy.
+        render_.UnlockTexture(t);
+        FillTexture(0xFF0000C0, t);
+    }
+    held.assign(4, 0xFF0000C0);  // the holder may reuse its memory now
+    draw_both();
+    EXPECT_EQ(Pixel(8, 16), 0xFFC00000u);
+    EXPECT_EQ(Pixel(24, 16), 0xFF00C000u);
+    render_.ReleaseTexture(owned);
+    render_.ReleaseTexture(over_held);
+}
+
 // A back buffer of the window's size is drawn straight into the window; a wider one goes
 // through an off-screen target stretched onto the window. Both must give the same picture,
 // the right way up: a red-over-green texture stays red on top in the scene, in the overlay and

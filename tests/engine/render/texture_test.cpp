@@ -168,6 +168,28 @@ TEST_F(TextureTest, LockGivesTheTexelsAndSetsTheImageSize) {
     render_.ReleaseTexture(later);
 }
 
+// Without a device nothing is uploaded, so a texture over held texels keeps them even when
+// nothing would read them after an upload: tests and tools still see every texel.
+TEST_F(TextureTest, TextureOverHeldTexelsLocksFillsAndKeepsThemWithoutADevice) {
+    std::vector<uint32_t> held(6, 0xFF102030);
+    WTEXTURE* t = render_.CreateTextureOver(3, 2, held.data());
+    ASSERT_NE(t, nullptr);
+    t->drop_after_upload = true;
+    EXPECT_TRUE(t->texels.empty());
+    EXPECT_EQ(render_.LockTexture(t), held.data());
+    EXPECT_EQ(render_.GetImageWidth(), 3);
+    render_.UnlockTexture(t);
+    FillTexture(0xFF405060, t);
+    EXPECT_EQ(held, std::vector<uint32_t>(6, 0xFF405060));
+    EXPECT_EQ(render_.LockTexture(t), held.data());
+    render_.ReleaseTexture(t);
+    // The holder's texels outlive the texture: releasing it leaves them alone.
+    EXPECT_EQ(held, std::vector<uint32_t>(6, 0xFF405060));
+
+    EXPECT_EQ(render_.CreateTextureOver(3, 2, nullptr), nullptr);
+    EXPECT_EQ(render_.CreateTextureOver(0, 2, held.data()), nullptr);
+}
+
 TEST_F(TextureTest, FillTextureWritesEveryTexel) {
     WTEXTURE* t = render_.CreateTexture(3, 5);
     FillTexture(0xBBFFFFFF, t);

@@ -2,6 +2,7 @@
 #include "engine/ui/sprite.h"
 
 #include <memory>
+#include <vector>
 
 #include "tests/engine/ui/ui_fixture.h"
 
@@ -261,6 +262,18 @@ TEST_F(SpriteTest, TheOpaqueRectangleOutlivesTheTexels) {
     sprite.ShowOnlyOpaqueTexels();
     texture->texels.clear();
     sprite.ShowAllTexels();
+    sprite.ShowOnlyOpaqueTexels();
+    render->ClearRecordedDraws();
+    sprite.Draw(0);
+    ASSERT_EQ(Draws().size(), 1u);
+    EXPECT_LT(Draws()[0].corners[2].x - Draws()[0].corners[0].x, 8.0f);
+}
+
+// A cut's pieces borrow their texels from the cut's block rather than own a copy.
+TEST_F(SpriteTest, TheOpaqueRectangleIsFoundInBorrowedTexelsToo) {
+    std::vector<uint32_t> held(32 * 32, 0);
+    held[10 * 32 + 12] = 0xFF000000u;
+    WSPRITE sprite(render->CreateTextureOver(32, 32, held.data()));
     sprite.ShowOnlyOpaqueTexels();
     render->ClearRecordedDraws();
     sprite.Draw(0);

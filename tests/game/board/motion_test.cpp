@@ -173,6 +173,37 @@ TEST_F(BoardTest, PiecesArePushedBackIntoThePlayArea) {
     EXPECT_LE(p.X(), 974.0f - static_cast<int>(p.cellW / 2.5) + 1.0f);
 }
 
+// A piece of a group or of the selection that lies outside pushes its whole unit, which moves as
+// one: the pieces inside the play area keep their distance to the ones outside.
+TEST_F(BoardTest, APieceOutsideThePlayAreaPushesItsWholeUnitBack) {
+    struct CASE {
+        const char* unit;
+        bool group;
+    };
+    const CASE cases[] = {{"group", true}, {"selection", false}};
+    for (const CASE& c : cases) {
+        SCOPED_TRACE(c.unit);
+        MakeBoard();
+        PUZZLE_PIECE& outside = Piece(3, 2);
+        PUZZLE_PIECE& inside = Piece(2, 2);
+        PUZZLE_PIECE& bystander = Piece(0, 0);
+        if (c.group) {
+            outside.nstr = inside.nstr = board->counters.cstr = 7;
+        } else {
+            outside.selected = inside.selected = true;
+        }
+        inside.Place(940.0f, 300.0f);
+        outside.Place(1010.0f, 300.0f);  // beyond the right edge (974 less the margin)
+        const float bystander_x = bystander.X();
+        Frames(10);
+        EXPECT_LE(outside.X(), 974.0f - static_cast<int>(outside.cellW / 2.5) + 1.0f);
+        EXPECT_LT(inside.X(), 940.0f);
+        EXPECT_FLOAT_EQ(outside.X() - inside.X(), 70.0f);
+        EXPECT_EQ(outside.Y(), inside.Y());
+        EXPECT_EQ(bystander.X(), bystander_x);
+    }
+}
+
 TEST_F(BoardTest, GroupsKeepTheirStackOrderWhenRaisedOrSunk) {
     MakeBoard();
     Piece(0, 0).nstr = 5;
