@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
     game.SetVideoMode(options.width, options.height, false);
 
     PUZZLE_PLAYER_PROFILE settings;
-    settings.background = -1;
+    settings.background = static_cast<int32_t>(options.table);
     auto board = std::make_unique<GAME::PUZZLE_PIECES_SYSTEM>();
     board->pack_name = options.pack;
     board->Init(picture, options.pieces, 0, &settings, options.rotation, options.deformation, 0);
