@@ -59,6 +59,13 @@ TEST_F(FontsDataTest, EveryFontParsesAndItsPageLoads) {
         EXPECT_GE(font->GlyphCount(), 95);
         EXPECT_NE(font->PageTexture(), render_->GetDefaultTexture())
             << "the page is missing from the fonts pack";
+        // A page larger than the device loads unscaled would come out squeezed, and every
+        // glyph's place on it wrong.
+        pugi::xml_document description;
+        ASSERT_TRUE(description.load_file(item.var));
+        const pugi::xml_node common = description.document_element().child("common");
+        EXPECT_EQ(font->PageTexture()->width, common.attribute("scaleW").as_int());
+        EXPECT_EQ(font->PageTexture()->height, common.attribute("scaleH").as_int());
         // Every digit draws, and a cell is wide enough that the registry's negative spacing still
         // moves the pen forward.
         for (int code = '0'; code <= '9'; ++code) {
