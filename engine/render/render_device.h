@@ -72,10 +72,11 @@ class WRENDER {
     // Larger images are refused (the default texture is returned).
     static constexpr int kMaxTextureSize = platform::kMaxImageSide;
     // A loaded image larger than this comes out scaled down to fit it, keeping its proportions:
-    // the largest screen mode the game offers, so nothing is lost that could be shown, and a
-    // player's 8192 x 8192 photo costs no more to cut than a full-screen picture.
-    static constexpr int kMaxPictureWidth = 1920;
-    static constexpr int kMaxPictureHeight = 1080;
+    // the largest picture of the largest picture tier (the one for 1920 x 1080 screens), so
+    // nothing is lost that a piece could show at one texel per pixel, and a player's 8192 x 8192
+    // photo costs no more to cut than a catalogue picture.
+    static constexpr int kMaxPictureWidth = 1312;
+    static constexpr int kMaxPictureHeight = 940;
 
     WRENDER();
     ~WRENDER();

@@ -35,7 +35,7 @@ void PUZZLE_EXPENSE::Draw() {
         return;
     }
     WUN::ST_GAME::GetInstance()->GetRender()->SetFiltering(true);
-    font_->SetScale(1.0f + 2.0f * std::sin(angle));
+    font_->SetScale((1.0f + 2.0f * std::sin(angle)) / kBakedScale);
     font_->align = 0;
     font_->DrawText(static_cast<int>(pos.x), static_cast<int>(pos.y), text_.c_str());
     font_->SetScale(1.0f);

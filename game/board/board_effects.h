@@ -31,6 +31,10 @@ class PUZZLE_EXPENSE : public TIMED_EFFECT {
     float time = 1.0f;   // seconds left
     float angle = 0.0f;  // drives the swelling: 1 + 2 sin(angle)
 
+    // The numbers font is baked at the largest size a number swells to, this many times the size
+    // it starts at: drawn scaled down, it is sharp where it is seen longest.
+    static constexpr float kBakedScale = 3.0f;
+
   private:
     WFONT* font_;
     std::string text_;

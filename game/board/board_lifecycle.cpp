@@ -187,7 +187,9 @@ void PUZZLE_PIECES_SYSTEM::Layout() {
         picture->SetScale(1.0f, 1.0f);
         picture->SetPosition(w / 2, h / 2);
     }
+    // The felt repeats at its own size: stretched, its fibres would blur on large screens.
     background_->SetSize(play_area.right - play_area.left, play_area.bottom - play_area.top);
+    background_->FitUVToImage();
     background_->SetAnchor(WSPRITE::kAnchorCentre);
     background_->SetPosition(w / 2, h / 2);
     background_->SetColour(settings != nullptr ? static_cast<uint32_t>(settings->background)

@@ -2,6 +2,8 @@
 // operations that move units and change the stacking order.
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <vector>
 
 #include "game/board/pieces_system.h"
 
@@ -116,6 +118,46 @@ void PUZZLE_PIECES_SYSTEM::PushIntoPlayArea(PUZZLE_PIECE& piece, float dt, UNIT_
         FLOAT_POINT& group = pushes.groups[piece.nstr];
         group.x += dx;
         group.y += dy;
+    }
+}
+
+namespace {
+
+// The move that takes the span [low, high] of a unit's piece centres inside [first, last]; a
+// span longer than the room lines up with first.
+float MoveInside(float low, float high, float first, float last) {
+    if (low < first || high - low > last - first)
+        return first - low;
+    if (high > last)
+        return last - high;
+    return 0.0f;
+}
+
+}  // namespace
+
+void PUZZLE_PIECES_SYSTEM::BringUnitsIntoPlayArea() {
+    // Units as the push-back moves them: a single piece alone, a group whole.
+    std::map<int, std::vector<PUZZLE_PIECE*>> units;
+    for (size_t i = 0; i < grid_.size(); ++i) {
+        PUZZLE_PIECE* p = grid_[i];
+        if (p->BK != 1 && !FrameLocked(*p)) {
+            units[p->IsSingle() ? -1 - static_cast<int>(i) : p->nstr].push_back(p);
+        }
+    }
+    const float margin_x = static_cast<float>(static_cast<int>(cellW / 2.5));
+    const float margin_y = static_cast<float>(static_cast<int>(cellH / 2.5));
+    for (const auto& [key, pieces] : units) {
+        const auto [left, right] = std::minmax_element(
+            pieces.begin(), pieces.end(), [](auto* a, auto* b) { return a->X() < b->X(); });
+        const auto [top, bottom] = std::minmax_element(
+            pieces.begin(), pieces.end(), [](auto* a, auto* b) { return a->Y() < b->Y(); });
+        const float dx = MoveInside((*left)->X(), (*right)->X(), play_area.left + margin_x,
+                                    play_area.right - margin_x);
+        const float dy = MoveInside((*top)->Y(), (*bottom)->Y(), play_area.top + margin_y,
+                                    play_area.bottom - margin_y);
+        for (PUZZLE_PIECE* p : pieces) {
+            p->MoveBy(dx, dy);
+        }
     }
 }
 

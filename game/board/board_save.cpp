@@ -7,6 +7,7 @@
 #include "engine/resources/file_system.h"
 #include "engine/ui/sprite.h"
 #include "game/board/cut_grid.h"
+#include "game/board/picture_tier.h"
 #include "game/board/pieces_system.h"
 #include "game/board/save_file.h"
 #include "game/board/saved_game_check.h"
@@ -101,7 +102,13 @@ int PUZZLE_PIECES_SYSTEM::Restore(const SAVED_PUZZLE& file, const std::string& p
     if (counters.regF < 2) {
         finish_index = 0;
     }
-    if (saved.regRes != resolution_code) {
+    // Two desktops of one resolution code can differ in size, so the pack speaks for itself.
+    const bool outgrown =
+        PackOutgrowsScreen(pack_name, frame.GetGameWidth(), frame.GetGameHeight());
+    if (outgrown) {
+        BringUnitsIntoPlayArea();
+    }
+    if (saved.regRes != resolution_code || outgrown) {
         OpenResolutionMessage();
     }
     state = kStatePlay;

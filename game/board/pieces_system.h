@@ -112,8 +112,9 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     // aspect, in place of Init and the build: the same cut from the saved parameters, the pieces
     // and counters brought into a playable state (CheckSavedGame), groups at the bottom of the
     // stack, the completed frame locked, the resolution message when resolution_code differs from
-    // the saved one, and state 4. Later saves go to path. -1 when the picture cannot be cut into
-    // the saved grid: the shell then drops the board.
+    // the saved one or the game's pictures are cut for a larger screen (its pieces are then
+    // brought into the play area), and state 4. Later saves go to path. -1 when the picture
+    // cannot be cut into the saved grid: the shell then drops the board.
     int Restore(const SAVED_PUZZLE& saved, const std::string& path,
                 PUZZLE_PLAYER_PROFILE* player_settings, int resolution_code);
 
@@ -275,6 +276,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     };
     void UpdatePieces(float dt);
     void PushIntoPlayArea(PUZZLE_PIECE& piece, float dt, UNIT_PUSHES& pushes);
+    // At once, every unit outside the play area (not in the pocket) to its nearest place inside.
+    void BringUnitsIntoPlayArea();
     void RealignGroups();
     void Realign(PUZZLE_PIECE& p, const PUZZLE_PIECE& q);
     int SinkBase() const;

@@ -7,6 +7,7 @@
 #include "engine/resources/file_system.h"
 #include "engine/resources/pack_texture.h"
 #include "engine/resources/registry.h"
+#include "game/board/picture_tier.h"
 #include "game/shell/piece_grid.h"
 
 namespace {
@@ -38,7 +39,9 @@ bool FRAME::HasThumbnail() const {
 }
 
 bool FRAME::PictureLoads() const {
-    g_file_system.SelectPack(g_resources.packs.low_pack);
+    const WUN::ST_GAME& frame = *WUN::ST_GAME::GetInstance();
+    g_file_system.SelectPack(
+        GAME::PictureTierFor(frame.GetGameWidth(), frame.GetGameHeight()).pack);
     WTEXTURE* texture = LoadNamedTexture(*device, picture.c_str(), false);
     g_file_system.UnselectPack();
     const bool loaded = texture != device->GetDefaultTexture();

@@ -18,8 +18,9 @@ class FRAME : public WBUTTON {
 
     // False when the thumbnail could not be loaded and the default texture stands in.
     bool HasThumbnail() const;
-    // Whether the full picture loads from the pack low_pack. A game must not start on the
-    // default texture that a failed load gives. Decodes the picture; leaves no pack selected.
+    // Whether the full picture loads from the pack of the current screen's picture tier, which
+    // a game is cut from. A game must not start on the default texture that a failed load gives.
+    // Decodes the picture; leaves no pack selected.
     bool PictureLoads() const;
 
     // Sizes the thumbnail so that its longer side is longer_side pixels in its own proportions,
@@ -31,7 +32,7 @@ class FRAME : public WBUTTON {
     int HitWidth() const { return hit_width_; }
     int HitHeight() const { return hit_height_; }
 
-    std::string picture;    // resource name of the full picture in the pack low_pack
+    std::string picture;    // resource name of the full picture in each picture tier's pack
     std::string thumbnail;  // resource name of the thumbnail in the pack pre_pack
     std::string save_file;  // the saved game this entry stands for; empty in the catalogue
     int Min = 0;            // pieces along the shorter side

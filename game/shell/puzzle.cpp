@@ -12,6 +12,7 @@
 #include "engine/ui/particles.h"
 #include "engine/ui/shared_items.h"
 #include "game/board/panel_answers.h"
+#include "game/board/picture_tier.h"
 #include "game/board/pieces_system.h"
 #include "game/board/play_panel.h"
 #include "game/board/questions.h"
@@ -308,8 +309,8 @@ void PUZZLE::Play() {
     }
     board_.reset();
     board_ = std::make_unique<PUZZLE_PIECES_SYSTEM>();
-    // Games are cut from the pack low_pack, where a saved game finds its picture again.
-    board_->pack_name = g_resources.packs.low_pack;
+    // The saved game keeps the pack, so it finds the same picture again on any screen.
+    board_->pack_name = PictureTierFor(width_, height_).pack;
     board_->cols = entry->columns;
     board_->rows = entry->rows;
     board_->SetAspect(entry->aspect);

@@ -5,6 +5,7 @@
 
 #include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
+#include "game/board/picture_tier.h"
 #include "game/board/pieces_system.h"
 #include "game/shell/difficulty_dialog.h"
 #include "game/shell/help_page.h"
@@ -169,7 +170,7 @@ void PUZZLE::SetPzlOpt() {
     std::printf("Starting%s\n", entry->picture.c_str());
     board_.reset();
     board_ = std::make_unique<PUZZLE_PIECES_SYSTEM>();
-    board_->pack_name = g_resources.packs.low_pack;
+    board_->pack_name = PictureTierFor(width_, height_).pack;
     board_->SetAspect(entry->aspect);
     // The preview is cut with the controls' starting values, so the labels and the slider agree
     // with the cut before anything is touched.

@@ -2,6 +2,7 @@
 // fonts have a glyph for every character of strings.xml.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <pugixml.hpp>
 #include <set>
@@ -12,6 +13,7 @@
 #include "engine/resources/registry.h"
 #include "engine/text/font.h"
 #include "engine/ui/sprite.h"
+#include "game/board/board_effects.h"
 #include "tests/data/game_folder.h"
 
 namespace {
@@ -57,6 +59,13 @@ TEST_F(FontsDataTest, EveryFontParsesAndItsPageLoads) {
         EXPECT_GE(font->GlyphCount(), 95);
         EXPECT_NE(font->PageTexture(), render_->GetDefaultTexture())
             << "the page is missing from the fonts pack";
+        // A page larger than the device loads unscaled would come out squeezed, and every
+        // glyph's place on it wrong.
+        pugi::xml_document description;
+        ASSERT_TRUE(description.load_file(item.var));
+        const pugi::xml_node common = description.document_element().child("common");
+        EXPECT_EQ(font->PageTexture()->width, common.attribute("scaleW").as_int());
+        EXPECT_EQ(font->PageTexture()->height, common.attribute("scaleH").as_int());
         // Every digit draws, and a cell is wide enough that the registry's negative spacing still
         // moves the pen forward.
         for (int code = '0'; code <= '9'; ++code) {
@@ -98,6 +107,29 @@ TEST_F(FontsDataTest, TextFontsCoverEveryCharacterOfTheStrings) {
             EXPECT_NE(font->Glyph(code), nullptr) << item->var << " lacks U+" << std::hex << code;
         }
     }
+}
+
+// A flying score starts at the size of a 34-pixel face and swells to three times that; the numbers
+// are baked at the largest size, so at the peak they show one texel per pixel and are never
+// blown up on the way.
+TEST_F(FontsDataTest, AFlyingScoreStartsAtItsSizeAndPeaksAtOneTexelPerPixel) {
+    std::unique_ptr<WFONT> font = Load(g_resources.fonts.font_expense);
+    GAME::PUZZLE_EXPENSE score(font.get(), 500.0f, 400.0f, "+150");
+    const bool recording = render_->IsRecording();
+    render_->SetRecording(true);
+    const auto drawn_scale = [&] {
+        render_->ClearRecordedDraws();
+        score.Draw();
+        EXPECT_EQ(render_->GetRecordedDraws().size(), 4u);
+        return render_->GetRecordedDraws().empty() ? 0.0f : render_->GetRecordedDraws()[0].sy;
+    };
+    const float start = drawn_scale();
+    EXPECT_GE(font->Size() * start, 34.0f);
+    EXPECT_LE(font->Size() * start, 42.0f);
+    score.Advance(1.0f);  // a second: the top of the swell
+    EXPECT_FLOAT_EQ(score.angle, static_cast<float>(M_PI / 2));
+    EXPECT_FLOAT_EQ(drawn_scale(), 1.0f);
+    render_->SetRecording(recording);
 }
 
 }  // namespace

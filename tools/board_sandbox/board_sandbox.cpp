@@ -104,15 +104,16 @@ bool PackHolds(const std::string& pack, const std::string& member) {
 }
 
 // Runs `frames` + 1 fixed steps headless, each one drawn (the groups realign while drawing) but
-// only the last one on the GPU, and writes that one as PNG. A solve script queues its input
-// before each step.
+// only the last two on the GPU, and writes the last one as PNG: a window system may give a window
+// larger than its first size its new picture size only once a frame has been presented. A solve
+// script queues its input before each step.
 int RunHeadless(const SANDBOX_OPTIONS& options, SOLVE_SCRIPT* solver) {
     WUN::ST_GAME& game = *WUN::ST_GAME::GetInstance();
     for (int frame = 0; frame <= options.frames; ++frame) {
         if (solver != nullptr)
             solver->Step();
         const bool last = frame == options.frames;
-        game.render.SetFramesUnseen(!last);
+        game.render.SetFramesUnseen(frame + 1 < options.frames);
         if (last)
             g_screenshot = options.screenshot;
         game.Step(kFixedStep, true);
@@ -177,7 +178,7 @@ int main(int argc, char** argv) {
     game.SetVideoMode(options.width, options.height, false);
 
     PUZZLE_PLAYER_PROFILE settings;
-    settings.background = -1;
+    settings.background = static_cast<int32_t>(options.table);
     auto board = std::make_unique<GAME::PUZZLE_PIECES_SYSTEM>();
     board->pack_name = options.pack;
     board->Init(picture, options.pieces, 0, &settings, options.rotation, options.deformation, 0);

@@ -32,6 +32,7 @@ void PrintSandboxUsage() {
         stderr,
         "usage: board_sandbox [PICTURE] [--pack PACK] [--pieces N] [--deform D]\n"
         "                     [--rotate] [--aspect A] [--game-dir DIR] [--size W H]\n"
+        "                     [--table ARGB]\n"
         "                     [--screenshot FILE --frames N] [--solve | --tour]\n"
         "  PICTURE     a PNG or JPEG; without one a generated test picture is cut\n"
         "  --pack      PICTURE is a member of this pack of the game folder (DATA/low)\n"
@@ -40,6 +41,7 @@ void PrintSandboxUsage() {
         "  --rotate    pieces come turned and may be turned\n"
         "  --aspect    grid aspect, shorter over longer side (default: the picture's)\n"
         "  --game-dir  built game folder with fonts, sounds and packs\n"
+        "  --table     the table colour tinting the felt, hex ARGB (default FFFFFFFF)\n"
         "  --screenshot FILE --frames N   write frame N as PNG and quit (headless)\n"
         "  --solve     drag the pieces home one by one\n"
         "  --tour      open the pocket, park pieces, close it, then try every tool; the\n"
@@ -94,6 +96,13 @@ bool ParseSandboxOptions(int argc, char** argv, SANDBOX_OPTIONS& o) {
                 return fail();
             }
             i += 2;
+        } else if (std::strcmp(arg, "--table") == 0) {
+            char* end = nullptr;
+            if (!has_value)
+                return fail();
+            o.table = static_cast<uint32_t>(std::strtoul(argv[++i], &end, 16));
+            if (*end != '\0' || end == argv[i])
+                return fail();
         } else if (arg[0] == '-') {
             return fail();
         } else if (o.picture.empty()) {

@@ -1,6 +1,7 @@
 // The board sandbox's command line.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 struct SANDBOX_OPTIONS {
@@ -17,6 +18,7 @@ struct SANDBOX_OPTIONS {
     std::string game_dir;  // fonts, sounds and packs; empty: the build's game folder
     int width = 1024;      // logical screen size
     int height = 768;
+    uint32_t table = 0xFFFFFFFFu;  // the player's table colour (ARGB) that tints the felt
     bool help = false;
 };
 

@@ -48,10 +48,10 @@ image_io::IMAGE PackPage(const std::vector<BAKED_GLYPH>& glyphs, int page_width,
         x += g->cell.width + kGap;
         shelf = std::max(shelf, g->cell.height);
     }
-    int used = y + shelf + kGap;
-    int height = 64;
-    while (height < used)
-        height *= 2;
+    // Rounded up to whole rows of 64, not to a power of two: the renderer takes any size, and a
+    // page taller than the largest picture the device loads unscaled would come out squeezed.
+    const int used = y + shelf + kGap;
+    const int height = (used + 63) / 64 * 64;
     image_io::IMAGE page(page_width, height);
     // Empty texels are white and transparent, like the rim of a glyph without effects.
     for (size_t i = 0; i < page.rgba.size(); i += 4)

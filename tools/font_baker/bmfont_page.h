@@ -20,7 +20,7 @@ struct PLACED_GLYPH {
     int y = 0;
 };
 
-// Shelf packing onto a page of the given width; the height becomes the next power of two.
+// Shelf packing onto a page of the given width; the height becomes the next multiple of 64.
 // Returns the page, with the position of every glyph in placed.
 image_io::IMAGE PackPage(const std::vector<BAKED_GLYPH>& glyphs, int page_width,
                          std::vector<PLACED_GLYPH>& placed);

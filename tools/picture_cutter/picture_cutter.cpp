@@ -1,9 +1,9 @@
-// picture_cutter: scales and crops a source photograph into a full picture and a thumbnail.
+// picture_cutter: scales and crops a source photograph into a thumbnail and its full pictures.
 //
-//   picture_cutter SOURCE FULL.jpg WIDTHxHEIGHT THUMB.jpg WIDTHxHEIGHT [FOCUS_X FOCUS_Y]
+//   picture_cutter SOURCE FOCUS_X FOCUS_Y THUMB.jpg WxH FULL.jpg WxH [FULL.jpg WxH ...]
 //
-// Both outputs cover their size completely; the focus (0 .. 1 per axis, default 0.5) places the
-// crop window inside whatever overflows.
+// One full picture per picture tier, all of one shape; each covers its size completely, and the
+// focus (0 .. 1 per axis, 0.5 for the middle) places the crop window inside whatever overflows.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -25,32 +25,42 @@ int Fail(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 6 && argc != 8) {
-        return Fail("usage: SOURCE FULL WxH THUMB WxH [FOCUS_X FOCUS_Y]");
+    if (argc < 8 || argc % 2 != 0) {
+        return Fail("usage: SOURCE FOCUS_X FOCUS_Y THUMB WxH FULL WxH [FULL WxH ...]");
     }
-    int full_w, full_h, thumb_w, thumb_h;
-    if (!ParseSize(argv[3], full_w, full_h) || !ParseSize(argv[5], thumb_w, thumb_h)) {
+    const double focus_x = std::atof(argv[2]);
+    const double focus_y = std::atof(argv[3]);
+    int thumb_w, thumb_h;
+    if (!ParseSize(argv[5], thumb_w, thumb_h)) {
         return Fail("sizes are WIDTHxHEIGHT");
     }
-    double focus_x = argc == 8 ? std::atof(argv[6]) : 0.5;
-    double focus_y = argc == 8 ? std::atof(argv[7]) : 0.5;
-
     std::string error;
     image_io::IMAGE source;
     if (!image_io::ReadImage(argv[1], source, error))
         return Fail(error);
-    if (source.width < full_w / 2 || source.height < full_h / 2) {
-        return Fail(std::string(argv[1]) + " is too small for a full picture");
-    }
-    image_io::IMAGE full = image_io::CoverCrop(source, full_w, full_h, focus_x, focus_y);
-    image_io::Sharpen(full, 0.35);
-    // The thumbnail comes from the finished picture so that both show the same crop.
-    image_io::IMAGE thumb =
-        image_io::ResampleArea(full, 0, 0, full.width, full.height, thumb_w, thumb_h);
-    image_io::Sharpen(thumb, 0.5);
-    if (!image_io::WriteJpeg(argv[2], full, 90, error) ||
-        !image_io::WriteJpeg(argv[4], thumb, 88, error)) {
-        return Fail(error);
+
+    for (int arg = 6; arg < argc; arg += 2) {
+        int full_w, full_h;
+        if (!ParseSize(argv[arg + 1], full_w, full_h)) {
+            return Fail("sizes are WIDTHxHEIGHT");
+        }
+        if (source.width < full_w / 2 || source.height < full_h / 2) {
+            return Fail(std::string(argv[1]) + " is too small for a " + argv[arg + 1] + " picture");
+        }
+        image_io::IMAGE full = image_io::CoverCrop(source, full_w, full_h, focus_x, focus_y);
+        image_io::Sharpen(full, 0.35);
+        if (!image_io::WriteJpeg(argv[arg], full, 90, error)) {
+            return Fail(error);
+        }
+        // The thumbnail comes from the first full picture so that both show the same crop.
+        if (arg == 6) {
+            image_io::IMAGE thumb =
+                image_io::ResampleArea(full, 0, 0, full.width, full.height, thumb_w, thumb_h);
+            image_io::Sharpen(thumb, 0.5);
+            if (!image_io::WriteJpeg(argv[4], thumb, 88, error)) {
+                return Fail(error);
+            }
+        }
     }
     return 0;
 }

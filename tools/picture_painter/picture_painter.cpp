@@ -1,11 +1,16 @@
-// picture_painter: paints one procedural scene as a full picture and its thumbnail.
+// picture_painter: paints one procedural scene as a thumbnail and its full pictures.
 //
-//   picture_painter SCENE FULL.jpg WIDTHxHEIGHT THUMB.jpg WIDTHxHEIGHT
+//   picture_painter SCENE THUMB.jpg WxH FULL.jpg WxH [FULL.jpg WxH ...]
 //
-// The scene is painted at twice the full size and averaged down, which smooths every edge.
+// One full picture per picture tier, all of one shape. The scene is painted once, at twice the
+// largest full size, and averaged down to each, which smooths every edge and keeps the tiers
+// alike.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "scenes.h"
 
@@ -40,8 +45,8 @@ bool ParseSize(const char* text, int& width, int& height) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 6)
-        return Fail("usage: SCENE FULL WxH THUMB WxH");
+    if (argc < 6 || argc % 2 != 0)
+        return Fail("usage: SCENE THUMB WxH FULL WxH [FULL WxH ...]");
     const SCENE* scene = nullptr;
     for (const SCENE& s : kScenes) {
         if (std::strcmp(s.name, argv[1]) == 0)
@@ -49,19 +54,34 @@ int main(int argc, char** argv) {
     }
     if (!scene)
         return Fail(std::string("no scene called ") + argv[1]);
-    int full_w, full_h, thumb_w, thumb_h;
-    if (!ParseSize(argv[3], full_w, full_h) || !ParseSize(argv[5], thumb_w, thumb_h)) {
+    int thumb_w, thumb_h;
+    std::vector<std::pair<int, int>> sizes;
+    bool sizes_read = ParseSize(argv[3], thumb_w, thumb_h);
+    for (int arg = 4; arg < argc && sizes_read; arg += 2) {
+        int w, h;
+        sizes_read = ParseSize(argv[arg + 1], w, h);
+        sizes.emplace_back(w, h);
+    }
+    if (!sizes_read) {
         return Fail("sizes are WIDTHxHEIGHT");
     }
-    CANVAS canvas(full_w * 2, full_h * 2);
+    const auto largest = *std::max_element(sizes.begin(), sizes.end());
+    CANVAS canvas(largest.first * 2, largest.second * 2);
     scene->paint(canvas);
-    image_io::IMAGE full = canvas.Resolve(full_w, full_h);
-    image_io::IMAGE thumb =
-        image_io::ResampleArea(full, 0, 0, full.width, full.height, thumb_w, thumb_h);
     std::string error;
-    if (!image_io::WriteJpeg(argv[2], full, 92, error) ||
-        !image_io::WriteJpeg(argv[4], thumb, 88, error)) {
-        return Fail(error);
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        image_io::IMAGE full = canvas.Resolve(sizes[i].first, sizes[i].second);
+        if (!image_io::WriteJpeg(argv[4 + 2 * i], full, 92, error)) {
+            return Fail(error);
+        }
+        // The thumbnail comes from the first full picture, as a photograph's does.
+        if (i == 0) {
+            image_io::IMAGE thumb =
+                image_io::ResampleArea(full, 0, 0, full.width, full.height, thumb_w, thumb_h);
+            if (!image_io::WriteJpeg(argv[2], thumb, 88, error)) {
+                return Fail(error);
+            }
+        }
     }
     return 0;
 }

@@ -138,8 +138,8 @@ TEST_F(TextureTest, BadImagesGiveTheDefaultAndKeepTheLastImageSize) {
     render_.ReleaseTexture(good);
 }
 
-// A picture larger than the largest screen mode is scaled down to fit it as it is decoded, so
-// a huge photo costs what a full-screen one does: 8192 x 8192 in one colour is 255 KB of PNG.
+// A picture larger than the largest picture tier is scaled down to fit it as it is decoded, so
+// a huge photo costs what a catalogue one does: 8192 x 8192 in one colour is 255 KB of PNG.
 TEST_F(TextureTest, PicturesLargerThanTheLargestScreenModeComeFittedIntoIt) {
     const std::string png = png_bytes::SolidPng(8192, 8192, 0xFF336699);
     WTEXTURE* t = render_.LoadTextureFromMemory(png.data(), png.size());

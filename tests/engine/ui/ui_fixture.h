@@ -43,14 +43,17 @@ class UiTest : public ::testing::Test {
     }
     std::string FolderPath(const std::string& file) const { return scratch_.Path(file); }
 
-    // A font of size 32 whose glyphs (codes 32..126) are 16 x 32 cells side by side on one page,
-    // so a recorded glyph draw tells its character by its texture coordinate.
+    // A font of size 32 whose glyphs (codes 32..126) are 16 x 32 cells in rows of kGlyphsPerRow
+    // on one page, so a recorded glyph draw tells its character by its texture coordinates. The
+    // page is narrower than the largest picture the device loads unscaled.
     std::unique_ptr<WFONT> MakeFont() {
         std::string chars;
         for (int code = kFirstGlyph; code <= kLastGlyph; ++code) {
+            const int cell = code - kFirstGlyph;
             chars += "<char id=\"" + std::to_string(code) + "\" x=\"" +
-                     std::to_string((code - kFirstGlyph) * kGlyphWidth) +
-                     "\" y=\"0\" width=\"16\" height=\"32\" xoffset=\"0\" yoffset=\"0\"/>";
+                     std::to_string(cell % kGlyphsPerRow * kGlyphWidth) + "\" y=\"" +
+                     std::to_string(cell / kGlyphsPerRow * kGlyphHeight) +
+                     "\" width=\"16\" height=\"32\" xoffset=\"0\" yoffset=\"0\"/>";
         }
         const std::string fnt =
             "<?xml version=\"1.0\"?><font><info size=\"32\"/>"
@@ -58,25 +61,34 @@ class UiTest : public ::testing::Test {
             "<chars count=\"95\">" +
             chars + "</chars></font>";
         WFILE_SYSTEM::WriteStream(FolderPath("test.fnt"), fnt.data(), fnt.size());
-        Image(kGlyphWidth * (kLastGlyph - kFirstGlyph + 1), 32, 0xFFFFFFFF, "font_page.png");
+        Image(kPageWidth, kPageHeight, 0xFFFFFFFF, "font_page.png");
         return std::make_unique<WFONT>(*render, FolderPath("test.fnt").c_str());
     }
     // The characters drawn with font, in draw order, from the recorded draws.
     std::string DrawnText(const WFONT& font) const {
         std::string text;
         const WTEXTURE* page = font.PageTexture();
-        const float page_width = static_cast<float>(kGlyphWidth * (kLastGlyph - kFirstGlyph + 1));
         for (const WRECORDED_DRAW& draw : Draws()) {
             if (draw.kind == WRECORDED_DRAW::kQuad && draw.texture == page) {
-                const float cell = draw.corners[0].u * page_width / kGlyphWidth;
-                text += static_cast<char>(kFirstGlyph + static_cast<int>(cell + 0.5f));
+                text += GlyphOf(draw);
             }
         }
         return text;
     }
+    // The character of one glyph draw with the test font, by its cell on the page.
+    static char GlyphOf(const WRECORDED_DRAW& draw) {
+        const int column = static_cast<int>(draw.corners[0].u * kPageWidth / kGlyphWidth + 0.5f);
+        const int row = static_cast<int>(draw.corners[0].v * kPageHeight / kGlyphHeight + 0.5f);
+        return static_cast<char>(kFirstGlyph + row * kGlyphsPerRow + column);
+    }
     static constexpr int kFirstGlyph = 32;
     static constexpr int kLastGlyph = 126;
     static constexpr int kGlyphWidth = 16;
+    static constexpr int kGlyphHeight = 32;
+    static constexpr int kGlyphsPerRow = 64;
+    static constexpr int kPageWidth = kGlyphsPerRow * kGlyphWidth;
+    static constexpr int kPageHeight =
+        (kLastGlyph - kFirstGlyph + kGlyphsPerRow) / kGlyphsPerRow * kGlyphHeight;
 
     // The frame timer's delta, which every item reads as its time step.
     void SetDelta(float seconds) { game->timer.delta = seconds; }

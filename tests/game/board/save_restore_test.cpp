@@ -13,6 +13,7 @@
 
 #include "engine/resources/config.h"
 #include "engine/resources/registry.h"
+#include "game/board/picture_tier.h"
 #include "game/board/resolution_message.h"
 #include "game/board/save_file.h"
 #include "game/board/saved_puzzle.h"
@@ -51,18 +52,21 @@ class SaveRestoreTest : public BoardTest {
         ASSERT_TRUE(WriteTestPicture(pack_ + "/picture.png", kWidth, kHeight));
         previous_low_pack_ = g_resources.packs.low_pack;
         g_resources.packs.low_pack = pack_.c_str();
+        game_pack_ = pack_;
+        previous_hi_pack_ = g_resources.packs.hi_pack;
         std::filesystem::create_directories(scratch_.Path("player"));
     }
     void TearDown() override {
         BoardTest::TearDown();
         g_resources.packs.low_pack = previous_low_pack_;
+        g_resources.packs.hi_pack = previous_hi_pack_;
         g_config.max_save = CONFIG{}.max_save;
     }
 
     // A game as the shell starts one from the catalogue, at rest with its pieces spread out.
     void NewGame(bool rotation, float deformation) {
         board = std::make_unique<PUZZLE_PIECES_SYSTEM>();
-        board->pack_name = pack_;
+        board->pack_name = game_pack_;
         board->SetAspect(0.75f);
         board->Init("picture.png", kMin, 0, &settings, rotation, deformation, 0);
         board->SetState(kStateBuild);
@@ -140,10 +144,19 @@ class SaveRestoreTest : public BoardTest {
         return true;
     }
 
+    // The logical screen: boards made afterwards take its play area.
+    void UseScreen(int width, int height) {
+        game->render.ResetMode(width, height, false);
+        game->render.SetLogicalSize(width, height);
+        game->Centre = {width / 2, height / 2};
+    }
+
     std::string pack_;
+    std::string game_pack_;  // the pack NewGame cuts from
 
   private:
     const char* previous_low_pack_ = nullptr;
+    const char* previous_hi_pack_ = nullptr;
 };
 
 TEST_F(SaveRestoreTest, AGameInProgressComesBackExactlyAsItWasSaved) {
@@ -260,6 +273,50 @@ TEST_F(SaveRestoreTest, AGameSavedAtAnotherResolutionAsksFirstAndKeepsItsPlaces)
     ASSERT_EQ(Load(SavePrefix() + "1.pzl", kResolution), 1);
     ASSERT_NE(board->ResolutionMessage(), nullptr);
     EXPECT_EQ(Pieces(), pieces);
+}
+
+// A game keeps the pack it was cut from. On a screen of a smaller tier it comes back cut from
+// the same picture, says so even when the resolution code agrees (two desktops of one code can
+// differ in size), and brings what lay beyond the smaller play area inside it, groups whole.
+TEST_F(SaveRestoreTest, AGameReloadsFromItsOwnPackAndASmallerScreenSaysSo) {
+    // The low pack's picture of that name differs: a load from the wrong pack shows.
+    const std::string hi_pack = scratch_.Path("pictures_hi");
+    std::filesystem::create_directories(hi_pack);
+    ASSERT_TRUE(WriteTestPicture(hi_pack + "/picture.png", kWidth, kHeight));
+    ASSERT_TRUE(WriteTestPicture(pack_ + "/picture.png", 2 * kWidth, 2 * kHeight));
+    g_resources.packs.hi_pack = hi_pack.c_str();
+    UseScreen(1920, 1080);
+    game_pack_ = PictureTierFor(1920, 1080).pack;
+    ASSERT_EQ(game_pack_, hi_pack);
+    NewGame(false, 0.0f);
+    JoinToNeighbour(1, 0);
+    for (PUZZLE_PIECE* p : {&Piece(0, 0), &Piece(1, 0)})
+        p->MoveBy(1200.0f, 700.0f);  // the group lies at the far right, low down
+    Piece(6, 4).Place(1850.0f, 1000.0f);
+    Piece(5, 4).Place(-300.0f, 40.0f);
+    ASSERT_EQ(board->Save(SavePrefix(), kResolution), 1);
+    const std::vector<PIECE_STATE> pieces = Pieces();
+    const uint64_t cut = BoardCutHash();
+
+    ASSERT_EQ(Load(SavePrefix() + "1.pzl"), 1);
+    EXPECT_EQ(board->ResolutionMessage(), nullptr) << "same screen, same code";
+    EXPECT_EQ(Pieces(), pieces);
+
+    UseScreen(1024, 768);
+    ASSERT_EQ(Load(SavePrefix() + "1.pzl"), 1);
+    EXPECT_EQ(board->pack_name, hi_pack);
+    EXPECT_EQ(BoardCutHash(), cut);
+    EXPECT_NE(board->ResolutionMessage(), nullptr);
+    const BOARD_RECT& area = board->play_area;
+    for (const PUZZLE_PIECE* p : board->Grid()) {
+        EXPECT_GT(p->X(), area.left) << p->col << ", " << p->row;
+        EXPECT_LT(p->X(), area.right) << p->col << ", " << p->row;
+        EXPECT_GT(p->Y(), area.top) << p->col << ", " << p->row;
+        EXPECT_LT(p->Y(), area.bottom) << p->col << ", " << p->row;
+    }
+    EXPECT_EQ(Piece(1, 0).X() - Piece(0, 0).X(), pieces[1].x - pieces[0].x);
+    EXPECT_EQ(Piece(1, 0).Y() - Piece(0, 0).Y(), pieces[1].y - pieces[0].y);
+    EXPECT_EQ(Piece(3, 2).X(), pieces[2 * 7 + 3].x) << "a piece inside stays";
 }
 
 TEST_F(SaveRestoreTest, ACrashInTheMiddleOfASaveLeavesTheOldFileWhole) {

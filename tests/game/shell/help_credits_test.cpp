@@ -92,11 +92,9 @@ class CreditsTest : public ShellWindowTest {
         render->ClearRecordedDraws();
         credits->Draw(0);
         std::map<float, std::string> by_y;
-        const float page_width = static_cast<float>(kGlyphWidth * (kLastGlyph - kFirstGlyph + 1));
         for (const WRECORDED_DRAW& draw : QuadDraws()) {
             if (draw.texture == font->PageTexture()) {
-                const float cell = draw.corners[0].u * page_width / kGlyphWidth;
-                by_y[draw.corners[0].y] += static_cast<char>(kFirstGlyph + cell + 0.5f);
+                by_y[draw.corners[0].y] += GlyphOf(draw);
             }
         }
         std::map<std::string, float> lines;

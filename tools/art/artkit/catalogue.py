@@ -103,9 +103,10 @@ def _level():
     for step in (1, 2, 3):
         items.append(_strip(level, f"x{step}_button.png", 48, 32, widgets.text_face(P.BLUE, f"\u00d7{step}", 17), SELECTED))
     items.append(_round(level, "close_button.png", 32, P.RED, "cross"))
-    # The board builds its background and score plate with these packs selected.
+    # The board builds its background and score plate with these packs selected. The background
+    # is the felt the board tiles at its own size; the colour chooser shrinks it into a chip.
     for pack in (level, "gui"):
-        items.append(Item(pack, "window_standart_2_2.png", 64, 64, lambda s: paper.tint_plate(s, 64, 64)))
+        items.append(Item(pack, "window_standart_2_2.png", 256, 256, lambda s: desk.felt_tile(s, 256, 256)))
         items.append(Item(pack, "score_panel.png", 420, 80, lambda s: panels.score_plate(s, 420, 80)))
     return items
 

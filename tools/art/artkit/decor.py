@@ -137,7 +137,7 @@ def rotation_caption(svg, size):
 
 
 def loading_picture(svg, w, h):
-    """The loading card: four big pieces coming together over a warm landscape."""
+    """The loading card: four interlocking pieces coming together over a warm landscape."""
     sky = svg.linear([(0, "#f6c27a"), (0.6, "#fbe3b4"), (1, "#fff3dc")])
     clip = svg.uid("lp")
     svg.define(f'<clipPath id="{clip}"><rect x="24" y="24" width="{w - 48}" height="{h - 48}" rx="18"/></clipPath>')
@@ -148,14 +148,22 @@ def loading_picture(svg, w, h):
     svg.add(f'<path d="M0 {h * 0.7} C{w * 0.2} {h * 0.52} {w * 0.4} {h * 0.62} {w * 0.55} {h * 0.55} C{w * 0.7} {h * 0.48} {w * 0.85} {h * 0.56} {w} {h * 0.5} V{h} H0 Z" fill="#d98e52" opacity="0.7"/>')
     svg.add(f'<path d="M0 {h * 0.8} C{w * 0.25} {h * 0.66} {w * 0.5} {h * 0.78} {w * 0.7} {h * 0.7} C{w * 0.85} {h * 0.64} {w * 0.95} {h * 0.7} {w} {h * 0.68} V{h} H0 Z" fill="#8a5a34" opacity="0.85"/>')
     svg.add("</g>")
-    colours = ["#3b78a6", "#c4503b", "#55a03c", "#e2ab3b"]
-    spots = [(-0.13, -0.06, -14), (0.03, -0.10, 10), (-0.07, 0.10, 6), (0.12, 0.05, -8)]
-    for colour, (dx, dy, a) in zip(colours, spots):
-        x, y = w * (0.5 + dx), h * (0.4 + dy)
+    # A 2 x 2 block whose pieces interlock: three lie joined, the fourth is still on its way in.
+    size = 64
+    left, top = w / 2 - size, h * 0.4 - size
+    pieces = [
+        ("#3b78a6", 0, 0, (0, 1, -1, 0), 0, 0, 0),
+        ("#c4503b", 1, 0, (0, 0, 1, -1), 0, 0, 0),
+        ("#55a03c", 0, 1, (1, -1, 0, 0), 0, 0, 0),
+        ("#e2ab3b", 1, 1, (-1, 0, 0, 1), 34, 22, 12),
+    ]
+    for colour, col, row, edges, dx, dy, angle in pieces:
         fill = svg.linear([(0, P.lighten(colour, 0.3)), (1, P.darken(colour, 0.15))])
+        x, y = left + col * size, top + row * size
+        turn = f"translate({dx} {dy}) rotate({angle} {x + size / 2} {y + size / 2})"
         svg.add(
-            f'<g transform="translate({x} {y}) rotate({a}) scale(1.15) translate(-56 -50)" filter="url(#shadow-soft)">'
-            f'<path d="{icons.PIECE_PATH}" fill="{fill}" stroke="{P.CREAM}" stroke-width="3"/></g>'
+            f'<g transform="{turn}" filter="url(#shadow-soft)">'
+            f'<path d="{icons.jigsaw_path(size, *edges, x, y)}" fill="{fill}" stroke="{P.CREAM}" stroke-width="2.5" stroke-linejoin="round"/></g>'
         )
     # A dark slot for the percentage the game prints in white 130 pixels below the centre, sunk
     # into the card by a soft shadow along its inner top edge.

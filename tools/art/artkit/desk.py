@@ -1,4 +1,5 @@
-"""The desk: the wooden floor tile, the screen border strip, the pencils and the flash drive."""
+"""The desk: the wooden floor tile, the play board's felt, the screen border strip, the pencils and
+the flash drive."""
 from . import palette as P
 
 
@@ -58,6 +59,20 @@ def wood_tile(svg, w, h, planks=4):
             for nx in (jx - 14, jx + 14):
                 for ny in (y + ph * 0.3, y + ph * 0.7):
                     svg.add(f'<circle cx="{nx}" cy="{ny}" r="2.2" fill="{P.WOOD_DEEP}" opacity="0.55"/>')
+
+
+def felt_tile(svg, w, h):
+    """Seamless light-grey felt for the play board, multiplied by the player's table colour.
+
+    Mid-light, so that pale pictures and dark ones both stand apart from it under every tint;
+    the fibre is fine and low in contrast, so at one texel per pixel it reads as cloth, not as
+    a pattern competing with the pieces."""
+    svg.add(f'<rect width="{w}" height="{h}" fill="#c9c9c6"/>')
+    # Broad cloudiness of pressed fibre, then fine fibres in light and dark.
+    _wrapped_noise(svg, w, h, f"{3 / w:.5f} {3 / h:.5f}", 3, 5, "0 0 0 0 1  0 0 0 0 1  0 0 0 0 1  0.3 0 0 0 -0.12")
+    _wrapped_noise(svg, w, h, f"{3 / w:.5f} {3 / h:.5f}", 3, 9, "0 0 0 0 0.2  0 0 0 0 0.2  0 0 0 0 0.19  0.3 0 0 0 -0.12")
+    _wrapped_noise(svg, w, h, f"{96 / w:.5f} {96 / h:.5f}", 2, 3, "0 0 0 0 1  0 0 0 0 1  0 0 0 0 1  1.3 0 0 0 -0.8")
+    _wrapped_noise(svg, w, h, f"{128 / w:.5f} {128 / h:.5f}", 2, 17, "0 0 0 0 0.25  0 0 0 0 0.25  0 0 0 0 0.24  1.3 0 0 0 -0.75")
 
 
 def border_strip(svg, w, h):

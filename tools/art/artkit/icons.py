@@ -36,6 +36,36 @@ PIECE_PATH = (
 )
 
 
+# One edge of a jigsaw piece from (0, 0) to (1, 0), the knob bulging towards +v: a narrow neck and
+# a round head, symmetric about the middle so that a tab fits the blank that mirrors it.
+_KNOB = (
+    ((0.38, 0.0),),
+    ((0.42, 0.0), (0.41, 0.10), (0.37, 0.16)),
+    ((0.31, 0.26), (0.39, 0.30), (0.50, 0.30)),
+    ((0.61, 0.30), (0.69, 0.26), (0.63, 0.16)),
+    ((0.59, 0.10), (0.58, 0.0), (0.62, 0.0)),
+    ((1.0, 0.0),),
+)
+
+
+def jigsaw_path(size, top, right, bottom, left, x=0.0, y=0.0):
+    """Closed outline of a size x size piece at (x, y); each edge 1 for a tab, -1 for a blank,
+    0 for a flat border. Neighbours interlock when the edges they share are opposite."""
+    corners = [(x, y), (x + size, y), (x + size, y + size), (x, y + size)]
+    outward = [(0, -1), (1, 0), (0, 1), (-1, 0)]
+    d = ["M{:.1f},{:.1f}".format(*corners[0])]
+    for edge, knob in enumerate((top, right, bottom, left)):
+        (x0, y0), (x1, y1) = corners[edge], corners[(edge + 1) % 4]
+        nx, ny = outward[edge][0] * size * knob, outward[edge][1] * size * knob
+
+        def at(u, v):
+            return f"{x0 + (x1 - x0) * u + nx * v:.1f},{y0 + (y1 - y0) * u + ny * v:.1f}"
+
+        for segment in _KNOB if knob else (((1.0, 0.0),),):
+            d.append(("L" if len(segment) == 1 else "C") + " ".join(at(u, v) for u, v in segment))
+    return " ".join(d) + " Z"
+
+
 def play(c, bg):
     return f'<path d="M38 25 L77 50 L38 75 Z" fill="{c}" stroke="{c}" stroke-width="8" stroke-linejoin="round"/>'
 

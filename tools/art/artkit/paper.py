@@ -109,9 +109,3 @@ def soft_shadow(svg, w, h):
     """A blurred dark rounded rectangle with transparent margins, stretched under many things."""
     m = w * 0.12
     svg.add(f'<rect x="{m}" y="{m}" width="{w - 2 * m}" height="{h - 2 * m}" rx="{m}" fill="{P.SHADOW}" opacity="0.7" filter="url(#blur-big)"/>')
-
-
-def tint_plate(svg, w, h):
-    """Near-white plate tinted by the game: the board background and the colour chips."""
-    edge = svg.radial([(0, "#ffffff"), (0.7, "#fbfbfb"), (1, "#e6e6e6")], r=0.72)
-    svg.add(f'<rect width="{w}" height="{h}" fill="{edge}"/>')
