@@ -2,7 +2,10 @@
 // in the pre pack, in the same proportions, small enough for the smallest screen.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <iterator>
+#include <memory>
 #include <pugixml.hpp>
 #include <set>
 #include <string>
@@ -33,31 +36,88 @@ class CatalogueDataTest : public RegistryFolderTest {
     pugi::xml_document pzls_;
 };
 
-// The share of cells of a cols x rows grid over the picture whose brightness hardly varies (a
-// standard deviation under 8 of 255): such cells become pieces that look alike and can only be
-// placed by trial. Blurred backgrounds of close-up photographs score high.
-double FlatShare(const WTEXTURE& picture, int cols, int rows) {
-    int flat = 0;
+// How a picture's pieces look on their own, measured over the cells of a cols x rows grid.
+// A flat cell's brightness hardly varies (a standard deviation under 8 of 255); a blurred cell has
+// almost no edges (neighbouring pixels differ by under 3 of 255 on average, across and down).
+// Either kind becomes pieces that look alike and can only be placed by trial: skies and plain walls
+// are flat, the soft backgrounds of close-up photographs are blurred without being flat.
+struct PieceDetail {
+    double flat_share = 0;
+    double blurred_share = 0;
+};
+
+double Luma(uint32_t c) {
+    return 0.3 * ((c >> 16) & 0xFF) + 0.59 * ((c >> 8) & 0xFF) + 0.11 * (c & 0xFF);
+}
+
+PieceDetail MeasureDetail(const WTEXTURE& picture, int cols, int rows) {
+    auto luma_at = [&](int x, int y) {
+        return Luma(picture.texels[static_cast<size_t>(y) * picture.width + x]);
+    };
+    int flat = 0, blurred = 0;
     for (int gy = 0; gy < rows; ++gy) {
         for (int gx = 0; gx < cols; ++gx) {
-            double sum = 0, square = 0;
+            double sum = 0, square = 0, edges = 0;
             int n = 0;
             for (int y = gy * picture.height / rows; y < (gy + 1) * picture.height / rows; ++y) {
                 for (int x = gx * picture.width / cols; x < (gx + 1) * picture.width / cols; ++x) {
-                    uint32_t c = picture.texels[static_cast<size_t>(y) * picture.width + x];
-                    double luma =
-                        0.3 * ((c >> 16) & 0xFF) + 0.59 * ((c >> 8) & 0xFF) + 0.11 * (c & 0xFF);
+                    const double luma = luma_at(x, y);
                     sum += luma;
                     square += luma * luma;
+                    if (x + 1 < picture.width)
+                        edges += std::abs(luma_at(x + 1, y) - luma);
+                    if (y + 1 < picture.height)
+                        edges += std::abs(luma_at(x, y + 1) - luma);
                     ++n;
                 }
             }
-            double mean = sum / n;
+            const double mean = sum / n;
             if (square / n - mean * mean < 8.0 * 8.0)
                 ++flat;
+            if (edges / n < 3.0)
+                ++blurred;
         }
     }
-    return static_cast<double>(flat) / (cols * rows);
+    const double cells = cols * rows;
+    return {flat / cells, blurred / cells};
+}
+
+// A grey picture of 8 x 6 cells of 20 x 15 texels whose brightness is given per texel.
+template <typename Brightness>
+std::shared_ptr<WTEXTURE> GreyPicture(Brightness brightness) {
+    auto picture = std::make_shared<WTEXTURE>();
+    picture->width = 160;
+    picture->height = 90;
+    for (int y = 0; y < picture->height; ++y) {
+        for (int x = 0; x < picture->width; ++x) {
+            const uint32_t v = static_cast<uint32_t>(brightness(x, y)) & 0xFF;
+            picture->texels.push_back(0xFF000000u | v << 16 | v << 8 | v);
+        }
+    }
+    return picture;
+}
+
+// A soft gradient varies too much inside a cell to be flat, yet has no edges a player can match:
+// only the blur measure tells it from real detail.
+TEST(PieceDetailTest, TellsPlainBlurredAndDetailedPictures) {
+    struct Case {
+        const char* name;
+        std::shared_ptr<WTEXTURE> picture;
+        double flat_share;
+        double blurred_share;
+    };
+    const Case cases[] = {
+        {"one grey", GreyPicture([](int, int) { return 128; }), 1.0, 1.0},
+        {"soft gradient", GreyPicture([](int x, int) { return x * 255 / 160; }), 0.0, 1.0},
+        {"fine stripes", GreyPicture([](int x, int) { return x / 2 % 2 * 255; }), 0.0, 0.0},
+        {"sharp left half",
+         GreyPicture([](int x, int y) { return x < 80 ? (x + y) % 2 * 200 : 90; }), 0.5, 0.5},
+    };
+    for (const Case& c : cases) {
+        const PieceDetail detail = MeasureDetail(*c.picture, 8, 6);
+        EXPECT_DOUBLE_EQ(detail.flat_share, c.flat_share) << c.name;
+        EXPECT_DOUBLE_EQ(detail.blurred_share, c.blurred_share) << c.name;
+    }
 }
 
 TEST_F(CatalogueDataTest, EveryEntryHasItsPictureAndThumbnail) {
@@ -102,8 +162,11 @@ TEST_F(CatalogueDataTest, PicturesHaveDetailAcrossTheirPieces) {
             ASSERT_TRUE(ReadGameMember(g_resources.packs.low_pack, full, bytes)) << full;
             WTEXTURE* picture = render->LoadTextureFromMemory(bytes.data(), bytes.size());
             ASSERT_NE(picture, render->GetDefaultTexture()) << full;
-            const double flat = FlatShare(*picture, 8, 6);
-            EXPECT_LE(flat, 0.34) << full << ": " << flat * 100 << "% of its pieces are plain";
+            const PieceDetail detail = MeasureDetail(*picture, 8, 6);
+            EXPECT_LE(detail.flat_share, 0.34)
+                << full << ": " << detail.flat_share * 100 << "% of its pieces are plain";
+            EXPECT_LE(detail.blurred_share, 0.5)
+                << full << ": " << detail.blurred_share * 100 << "% of its pieces are blurred";
             render->ReleaseTexture(picture);
         }
     }

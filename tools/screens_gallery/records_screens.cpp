@@ -89,7 +89,7 @@ void ShootRecordScreens(GAME_DRIVER& driver, const std::function<void(const char
     const RESULT_ENTRY finished[] = {{"aitzgorri.jpg", 1280, 48, false, 754.0},
                                      {"dandelions.jpg", 2210, 60, false, 3725.7},
                                      {"ivy_and_sky.jpg", 3105, 48, true, 1510.2},
-                                     {"red_marigold.jpg", 640, 24, false, 301.0}};
+                                     {"yellow_flower.jpg", 640, 24, false, 301.0}};
     for (const RESULT_ENTRY& result : finished) {
         AppendResult(results, result);
     }
