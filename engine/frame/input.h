@@ -53,6 +53,9 @@ class WINPUT {
     bool KeyWentDown(int vk) const { return GetKey(vk) == 1; }
     // The key is down, freshly or held.
     bool KeyIsDown(int vk) const { return GetKey(vk) != 0 && GetKey(vk) != 0xFF; }
+    // A fresh press taken by one reader: the rest of this iteration sees the key held, not
+    // pressed, so a shortcut's key does not also act on its own.
+    void TakeKeyPress(int vk);
     // The virtual key of the last key-down this iteration, 0 when none.
     int GetLastKey() const { return last_key_; }
     bool HasKeyEvent() const { return key_event_; }
@@ -82,6 +85,7 @@ class WINPUT {
     // starting with the opposite of the edge the counter shows.
     uint8_t waiting_buttons_[3] = {};
     uint8_t waiting_keys_[256] = {};
+    bool taken_keys_[256] = {};  // until EndFrame
     char16_t chars_[3] = {};
     int last_key_ = 0;
     bool key_event_ = false;

@@ -17,12 +17,14 @@
 #include "game/board/questions.h"
 #include "game/shell/catalogue_reader.h"
 #include "game/shell/difficulty_dialog.h"
+#include "game/shell/full_screen_toggle.h"
 #include "game/shell/help_page.h"
 #include "game/shell/leader_board.h"
 #include "game/shell/menu_book.h"
 #include "game/shell/menu_screen.h"
 #include "game/shell/options_window.h"
 #include "game/shell/profile.h"
+#include "game/shell/resolution_window.h"
 #include "game/shell/saves_list.h"
 #include "game/shell/score_board.h"
 #include "game/shell/settings_window.h"
@@ -110,6 +112,9 @@ int PUZZLE::Update(int, float) {
 }
 
 bool PUZZLE::UpdateKeysAndPointer() {
+    if (TakeFullScreenKeys(Input()) && !ResolutionCountingDown()) {
+        SwitchFullScreen();
+    }
     if (Input().KeyIsDown(VK_CONTROL) && Input().KeyIsDown('Q') && Frame().IsRunning()) {
         SaveGame();
         Frame().Quit();
@@ -355,29 +360,54 @@ void PUZZLE::RefreshScoreButton() {
     menu_->Button(kButtonScore).SetEnabled(WFILE_SYSTEM::FileExists(results) == 1);
 }
 
+void PUZZLE::ApplyScreenMode() {
+    const PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
+    WUN::ST_GAME& frame = Frame();
+    const bool full = settings.full_screen;
+    switch (settings.screen_mode) {
+        case PUZZLE_PLAYER_PROFILE::kMode1024x768:
+            frame.SetVideoMode(1024, 768, full);
+            break;
+        case PUZZLE_PLAYER_PROFILE::kMode1440x900:
+            frame.SetVideoMode(1440, 900, full);
+            break;
+        case PUZZLE_PLAYER_PROFILE::kMode1920x1080:
+            frame.SetVideoMode(1920, 1080, full);
+            break;
+        case 0:
+            frame.SetVideoMode(frame.GetDesktopWidth(), frame.GetDesktopHeight(), full);
+            break;
+        default:
+            frame.SetVideoMode(frame.GetConfiguredWidth(), frame.GetConfiguredHeight(),
+                               frame.GetFullScreenWanted());
+            break;
+    }
+}
+
+bool PUZZLE::ResolutionCountingDown() const {
+    const PUZZLE_SETTINGS* settings = SettingsWindow();
+    const PUZZLE_RESOLUTION* resolution =
+        settings != nullptr ? settings->ResolutionWindow() : nullptr;
+    return resolution != nullptr && resolution->Confirmation() != nullptr;
+}
+
+void PUZZLE::SwitchFullScreen() {
+    PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
+    if (!ToggleFullScreen(settings, read_screen_limits())) {
+        return;
+    }
+    ApplyScreenMode();
+    Layout(settings.screen_mode);
+    if (PUZZLE_SETTINGS* window = SettingsWindow()) {
+        window->Layout();
+    }
+    profile_->SaveSettings();
+}
+
 void PUZZLE::ApplySettings() {
     const PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
     if (state_ != kPlaying) {
-        WUN::ST_GAME& frame = Frame();
-        const bool full = settings.full_screen;
-        switch (settings.screen_mode) {
-            case PUZZLE_PLAYER_PROFILE::kMode1024x768:
-                frame.SetVideoMode(1024, 768, full);
-                break;
-            case PUZZLE_PLAYER_PROFILE::kMode1440x900:
-                frame.SetVideoMode(1440, 900, full);
-                break;
-            case PUZZLE_PLAYER_PROFILE::kMode1920x1080:
-                frame.SetVideoMode(1920, 1080, full);
-                break;
-            case 0:
-                frame.SetVideoMode(frame.GetDesktopWidth(), frame.GetDesktopHeight(), full);
-                break;
-            default:
-                frame.SetVideoMode(frame.GetConfiguredWidth(), frame.GetConfiguredHeight(),
-                                   frame.GetFullScreenWanted());
-                break;
-        }
+        ApplyScreenMode();
     }
     ApplyGameCursor(settings.game_cursor);
     ApplyVolumes();

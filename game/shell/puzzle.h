@@ -72,6 +72,9 @@ class PUZZLE : public WST::ST {
     // Reads the player's settings and applies them: video mode (outside a game), cursor,
     // volumes, layout; then saves them and shows page 1.
     void ApplySettings();
+    // F11 and Alt+Enter, in the menu or in a game: the record's full-screen switch, applied and
+    // saved at once.
+    void SwitchFullScreen();
 
     // --- Saved games, results and trophies (puzzle_records.cpp).
 
@@ -151,6 +154,10 @@ class PUZZLE : public WST::ST {
     void DrawChoiceOverlay();
     void DrawMenuOverlay();
     void RefreshScoreButton();
+    // The video mode of the player's record.
+    void ApplyScreenMode();
+    // A new screen mode waits for its confirmation: nothing else may change the mode meanwhile.
+    bool ResolutionCountingDown() const;
     void ApplyVolumes();
     // Volumes 0..1: the music tracks, and every other sound.
     void SetMusicVolume(float volume);
