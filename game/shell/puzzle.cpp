@@ -15,6 +15,7 @@
 #include "game/board/pieces_system.h"
 #include "game/board/play_panel.h"
 #include "game/board/questions.h"
+#include "game/shell/autosave.h"
 #include "game/shell/catalogue_reader.h"
 #include "game/shell/difficulty_dialog.h"
 #include "game/shell/full_screen_toggle.h"
@@ -77,6 +78,7 @@ PUZZLE::PUZZLE() {
     g_file_system.UnselectPack();
     SelectPage(1);
     saves_ = std::make_unique<SAVES_LIST>();
+    autosave_ = std::make_unique<AUTOSAVE>();
     RefreshSaves();
     g_file_system.SelectPack(g_resources.packs.effects_pack);
     sparks_ = std::make_unique<WUN::PARTIC>(g_resources.particle.snow, 0, kSparkCount);
@@ -155,6 +157,7 @@ bool PUZZLE::UpdateQuitQuestion() {
             if (board_ && board_->counters.regSc != 0) {
                 save_question_ = std::make_unique<PUZZLE_SAVE_QUEST>();
             } else {
+                autosave_->Discard();
                 EndGame();
             }
         } else if (state_ == kMenu) {
@@ -177,12 +180,16 @@ void PUZZLE::UpdatePlaying() {
             RefreshSaves();
         } else if (answer == -1) {
             profile_->SaveSettings();
+            autosave_->Discard();
             EndGame();
         }
         return;
     }
     if (UpdateOptionsDialog()) {
         return;
+    }
+    if (GameKeepable() && autosave_->Tick(Frame().GetFrameTime())) {
+        SaveAutomatically();
     }
     const PLAY_FRAME frame = UpdatePanelAndBoard(*board_, *play_panel_);
     switch (frame.answer) {
@@ -323,6 +330,7 @@ void PUZZLE::Play() {
     board_->SetSmallPicturePath(entry->thumbnail);
     board_->SetState(kStateBuild);
     board_->SetBackgroundColour(static_cast<uint32_t>(profile_->GetSettings()->background));
+    autosave_->Begin(profile_->PlayerFolder());
     state_ = kPlaying;
     CreatePlayPanel();
     ShowHelp(1);

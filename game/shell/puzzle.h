@@ -21,6 +21,7 @@ class WSPRITE;
 
 namespace GAME {
 
+class AUTOSAVE;
 class DIFFICULTY_DIALOG;
 class FAQ_SCREEN;
 class LIDER_BOARD;
@@ -85,6 +86,10 @@ class PUZZLE : public WST::ST {
     void OpenScoreBoard();
     void OpenLeaderBoard();
     void OpenTrophyPanel();
+    // Writes the running game to its own autosave file (off the main thread once handed over);
+    // nothing without a game to keep. Due every minute of play, and when the window loses focus.
+    void SaveAutomatically();
+    AUTOSAVE& Autosave() const { return *autosave_; }
     // Rebuilds the saved-games page from the player's ".pzl" files: with none left the book
     // loses its saves tab and shows page 1.
     void RefreshSaves();
@@ -137,8 +142,11 @@ class PUZZLE : public WST::ST {
     // Resumes the saved game selected on the saved-games page; a file that cannot be restored
     // leaves the menu as it is and the file on disk.
     void PlaySaved();
-    // Saves the running game to the player's folder (Ctrl+Q, the save question).
+    // Saves the running game to the player's folder (Ctrl+Q, the save question); its autosave
+    // then goes.
     void SaveGame();
+    // A game in play and not yet finished: one with pieces to keep.
+    bool GameKeepable() const;
     void UpdatePlaying();
     void UpdateChoice();
     void UpdateMenu();
@@ -192,6 +200,7 @@ class PUZZLE : public WST::ST {
     std::unique_ptr<PUZZLE_QUIT_QUEST> quit_question_;
     std::unique_ptr<PUZZLE_SAVE_QUEST> save_question_;
     std::unique_ptr<SAVES_LIST> saves_;
+    std::unique_ptr<AUTOSAVE> autosave_;
     bool saves_shown_ = false;
     std::unique_ptr<SCORE_BOARD> score_board_;
     std::unique_ptr<LIDER_BOARD> leader_board_;

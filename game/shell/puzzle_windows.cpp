@@ -6,6 +6,7 @@
 #include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
 #include "game/board/pieces_system.h"
+#include "game/shell/autosave.h"
 #include "game/shell/difficulty_dialog.h"
 #include "game/shell/help_page.h"
 #include "game/shell/menu_screen.h"
@@ -180,6 +181,7 @@ void PUZZLE::SetPzlOpt() {
     board_->SetState(kStatePreview);
     board_->DrawPreviewGrid();
     board_->SetBackgroundColour(static_cast<uint32_t>(profile_->GetSettings()->background));
+    autosave_->Begin(profile_->PlayerFolder());
 }
 
 void PUZZLE::RecutPreview() {
