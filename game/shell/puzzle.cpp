@@ -371,24 +371,17 @@ void PUZZLE::RefreshScoreButton() {
 void PUZZLE::ApplyScreenMode() {
     const PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
     WUN::ST_GAME& frame = Frame();
-    const bool full = settings.full_screen;
-    switch (settings.screen_mode) {
-        case PUZZLE_PLAYER_PROFILE::kMode1024x768:
-            frame.SetVideoMode(1024, 768, full);
-            break;
-        case PUZZLE_PLAYER_PROFILE::kMode1440x900:
-            frame.SetVideoMode(1440, 900, full);
-            break;
-        case PUZZLE_PLAYER_PROFILE::kMode1920x1080:
-            frame.SetVideoMode(1920, 1080, full);
-            break;
-        case 0:
-            frame.SetVideoMode(frame.GetDesktopWidth(), frame.GetDesktopHeight(), full);
-            break;
-        default:
-            frame.SetVideoMode(frame.GetConfiguredWidth(), frame.GetConfiguredHeight(),
-                               frame.GetFullScreenWanted());
-            break;
+    for (const SCREEN_MODE_SIZE& size : kScreenModeSizes) {
+        if (size.screen_mode == settings.screen_mode) {
+            frame.SetVideoMode(size.width, size.height, settings.full_screen);
+            return;
+        }
+    }
+    if (settings.screen_mode == 0) {
+        frame.SetVideoMode(frame.GetDesktopWidth(), frame.GetDesktopHeight(), settings.full_screen);
+    } else {
+        frame.SetVideoMode(frame.GetConfiguredWidth(), frame.GetConfiguredHeight(),
+                           frame.GetFullScreenWanted());
     }
 }
 
