@@ -1,8 +1,10 @@
 // WINPUT: the counter rules for buttons and keys, typed text and the strict hit tests.
 #include "engine/frame/input.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 
 #include "engine/platform/virtual_keys.h"
 
@@ -178,6 +180,7 @@ int WINPUT::EndFrame() {
             counter = shown == 1 ? 0xFF : 1;
         }
     }
+    std::fill(std::begin(taken_keys_), std::end(taken_keys_), false);
     last_key_ = 0;
     chars_[0] = 0;
     key_event_ = false;
@@ -203,7 +206,21 @@ void WINPUT::GetMotion(int& dx, int& dy) const {
 }
 
 uint8_t WINPUT::GetKey(int vk) const {
-    return vk >= 0 && vk <= 255 ? keys_[vk] : 0;
+    if (vk < 0 || vk > 255) {
+        return 0;
+    }
+    return taken_keys_[vk] && keys_[vk] == 1 ? 2 : keys_[vk];
+}
+
+void WINPUT::TakeKeyPress(int vk) {
+    if (vk < 0 || vk > 255 || keys_[vk] != 1) {
+        return;
+    }
+    taken_keys_[vk] = true;
+    if (last_key_ == vk) {
+        last_key_ = 0;
+        key_event_ = false;
+    }
 }
 
 const char16_t* WINPUT::GetChars() const {

@@ -56,6 +56,9 @@ class WINPUT {
         const uint8_t state = GetKey(vk);
         return state != 0 && state != 0xFF;
     }
+    // A fresh press taken by one reader: the rest of this iteration sees the key held, not
+    // pressed, so a shortcut's key does not also act on its own.
+    void TakeKeyPress(int vk);
     // The virtual key of the last key-down this iteration, 0 when none.
     int GetLastKey() const { return last_key_; }
     bool HasKeyEvent() const { return key_event_; }
@@ -85,6 +88,7 @@ class WINPUT {
     // starting with the opposite of the edge the counter shows.
     uint8_t waiting_buttons_[3] = {};
     uint8_t waiting_keys_[256] = {};
+    bool taken_keys_[256] = {};  // until EndFrame
     char16_t chars_[3] = {};
     int last_key_ = 0;
     bool key_event_ = false;

@@ -48,6 +48,7 @@ constexpr KeyPair kKeys[] = {
     {SDLK_KP_PERIOD, VK_DECIMAL},
     {SDLK_KP_MULTIPLY, VK_MULTIPLY},
     {SDLK_KP_DIVIDE, VK_DIVIDE},
+    {SDLK_F11, VK_F11},
 };
 
 constexpr SDL_Keycode kFunctionKeys[] = {SDLK_F1, SDLK_F2, SDLK_F3, SDLK_F4,  SDLK_F5,  SDLK_F6,

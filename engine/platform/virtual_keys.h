@@ -28,6 +28,7 @@ constexpr int VK_ADD = 0x6B;
 constexpr int VK_SUBTRACT = 0x6D;
 constexpr int VK_DECIMAL = 0x6E;
 constexpr int VK_DIVIDE = 0x6F;
+constexpr int VK_F11 = 0x7A;
 constexpr int VK_F1 = 0x70;  // F1..F12 are 0x70..0x7B
 constexpr int VK_OEM_PERIOD = 0xBE;
 constexpr int VK_OEM_MINUS = 0xBD;

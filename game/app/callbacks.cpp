@@ -45,6 +45,9 @@ void GameDrawOverlay() {
 }
 
 void GamePause() {
+    if (g_game != nullptr) {
+        g_game->SaveAutomatically();
+    }
     for (int track : kMusicTracks) {
         SoundPause(g_sounds[track]);
     }

@@ -15,7 +15,7 @@
 
 namespace GAME {
 
-int PUZZLE_PIECES_SYSTEM::Save(const std::string& prefix, int resolution_code) const {
+std::string PUZZLE_PIECES_SYSTEM::SavedText(int resolution_code) const {
     SAVED_PUZZLE saved;
     saved.ImgAdr = picture_path;
     saved.ImgSmAdr = small_picture_path;
@@ -32,11 +32,15 @@ int PUZZLE_PIECES_SYSTEM::Save(const std::string& prefix, int resolution_code) c
     for (const PUZZLE_PIECE* p : grid_) {
         saved.pieces.push_back({p->X(), p->Y(), p->trt, p->nstr, p->BK});
     }
+    return WriteSavedPuzzle(saved);
+}
+
+int PUZZLE_PIECES_SYSTEM::Save(const std::string& prefix, int resolution_code) const {
     const std::string path = save_path.empty() ? FreeSaveName(prefix) : save_path;
     if (path.empty()) {
         return -1;
     }
-    const std::string text = WriteSavedPuzzle(saved);
+    const std::string text = SavedText(resolution_code);
     return WFILE_SYSTEM::WriteStream(path, text.data(), text.size()) == 0 ? 1 : -1;
 }
 

@@ -108,6 +108,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     // the shell's screen mode, kept so that a load at another one can say so. 1 when written,
     // -1 when not (an older file of that name is then left whole).
     int Save(const std::string& prefix, int resolution_code) const;
+    // The document Save writes, for a file kept elsewhere (the autosave).
+    std::string SavedText(int resolution_code) const;
     // Puts a saved game (read by ReadSaveFile) on a board that was constructed and given its
     // aspect, in place of Init and the build: the same cut from the saved parameters, the pieces
     // and counters brought into a playable state (CheckSavedGame), groups at the bottom of the

@@ -16,14 +16,17 @@
 #include "game/board/pieces_system.h"
 #include "game/board/play_panel.h"
 #include "game/board/questions.h"
+#include "game/shell/autosave.h"
 #include "game/shell/catalogue_reader.h"
 #include "game/shell/difficulty_dialog.h"
+#include "game/shell/full_screen_toggle.h"
 #include "game/shell/help_page.h"
 #include "game/shell/leader_board.h"
 #include "game/shell/menu_book.h"
 #include "game/shell/menu_screen.h"
 #include "game/shell/options_window.h"
 #include "game/shell/profile.h"
+#include "game/shell/resolution_window.h"
 #include "game/shell/saves_list.h"
 #include "game/shell/score_board.h"
 #include "game/shell/settings_window.h"
@@ -76,6 +79,7 @@ PUZZLE::PUZZLE() {
     g_file_system.UnselectPack();
     SelectPage(1);
     saves_ = std::make_unique<SAVES_LIST>();
+    autosave_ = std::make_unique<AUTOSAVE>();
     RefreshSaves();
     g_file_system.SelectPack(g_resources.packs.effects_pack);
     sparks_ = std::make_unique<WUN::PARTIC>(g_resources.particle.snow, 0, kSparkCount);
@@ -111,6 +115,9 @@ int PUZZLE::Update(int, float) {
 }
 
 bool PUZZLE::UpdateKeysAndPointer() {
+    if (TakeFullScreenKeys(Input()) && !ResolutionCountingDown()) {
+        SwitchFullScreen();
+    }
     if (Input().KeyIsDown(VK_CONTROL) && Input().KeyIsDown('Q') && Frame().IsRunning()) {
         SaveGame();
         Frame().Quit();
@@ -151,6 +158,7 @@ bool PUZZLE::UpdateQuitQuestion() {
             if (board_ && board_->counters.regSc != 0) {
                 save_question_ = std::make_unique<PUZZLE_SAVE_QUEST>();
             } else {
+                autosave_->Discard();
                 EndGame();
             }
         } else if (state_ == kMenu) {
@@ -173,12 +181,16 @@ void PUZZLE::UpdatePlaying() {
             RefreshSaves();
         } else if (answer == -1) {
             profile_->SaveSettings();
+            autosave_->Discard();
             EndGame();
         }
         return;
     }
     if (UpdateOptionsDialog()) {
         return;
+    }
+    if (GameKeepable() && autosave_->Tick(Frame().GetFrameTime())) {
+        SaveAutomatically();
     }
     const PLAY_FRAME frame = UpdatePanelAndBoard(*board_, *play_panel_);
     switch (frame.answer) {
@@ -319,6 +331,7 @@ void PUZZLE::Play() {
     board_->SetSmallPicturePath(entry->thumbnail);
     board_->SetState(kStateBuild);
     board_->SetBackgroundColour(static_cast<uint32_t>(profile_->GetSettings()->background));
+    autosave_->Begin(profile_->PlayerFolder());
     state_ = kPlaying;
     CreatePlayPanel();
     ShowHelp(1);
@@ -356,29 +369,47 @@ void PUZZLE::RefreshScoreButton() {
     menu_->Button(kButtonScore).SetEnabled(WFILE_SYSTEM::FileExists(results) == 1);
 }
 
+void PUZZLE::ApplyScreenMode() {
+    const PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
+    WUN::ST_GAME& frame = Frame();
+    for (const SCREEN_MODE_SIZE& size : kScreenModeSizes) {
+        if (size.screen_mode == settings.screen_mode) {
+            frame.SetVideoMode(size.width, size.height, settings.full_screen);
+            return;
+        }
+    }
+    if (settings.screen_mode == 0) {
+        frame.SetVideoMode(frame.GetDesktopWidth(), frame.GetDesktopHeight(), settings.full_screen);
+    } else {
+        frame.SetVideoMode(frame.GetConfiguredWidth(), frame.GetConfiguredHeight(),
+                           frame.GetFullScreenWanted());
+    }
+}
+
+bool PUZZLE::ResolutionCountingDown() const {
+    const PUZZLE_SETTINGS* settings = SettingsWindow();
+    const PUZZLE_RESOLUTION* resolution =
+        settings != nullptr ? settings->ResolutionWindow() : nullptr;
+    return resolution != nullptr && resolution->Confirmation() != nullptr;
+}
+
+void PUZZLE::SwitchFullScreen() {
+    PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
+    if (!ToggleFullScreen(settings, read_screen_limits())) {
+        return;
+    }
+    ApplyScreenMode();
+    Layout(settings.screen_mode);
+    if (PUZZLE_SETTINGS* window = SettingsWindow()) {
+        window->Layout();
+    }
+    profile_->SaveSettings();
+}
+
 void PUZZLE::ApplySettings() {
     const PUZZLE_PLAYER_PROFILE& settings = *profile_->GetSettings();
     if (state_ != kPlaying) {
-        WUN::ST_GAME& frame = Frame();
-        const bool full = settings.full_screen;
-        switch (settings.screen_mode) {
-            case PUZZLE_PLAYER_PROFILE::kMode1024x768:
-                frame.SetVideoMode(1024, 768, full);
-                break;
-            case PUZZLE_PLAYER_PROFILE::kMode1440x900:
-                frame.SetVideoMode(1440, 900, full);
-                break;
-            case PUZZLE_PLAYER_PROFILE::kMode1920x1080:
-                frame.SetVideoMode(1920, 1080, full);
-                break;
-            case 0:
-                frame.SetVideoMode(frame.GetDesktopWidth(), frame.GetDesktopHeight(), full);
-                break;
-            default:
-                frame.SetVideoMode(frame.GetConfiguredWidth(), frame.GetConfiguredHeight(),
-                                   frame.GetFullScreenWanted());
-                break;
-        }
+        ApplyScreenMode();
     }
     ApplyGameCursor(settings.game_cursor);
     ApplyVolumes();

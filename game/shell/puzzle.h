@@ -21,6 +21,7 @@ class WSPRITE;
 
 namespace GAME {
 
+class AUTOSAVE;
 class DIFFICULTY_DIALOG;
 class FAQ_SCREEN;
 class LIDER_BOARD;
@@ -72,6 +73,9 @@ class PUZZLE : public WST::ST {
     // Reads the player's settings and applies them: video mode (outside a game), cursor,
     // volumes, layout; then saves them and shows page 1.
     void ApplySettings();
+    // F11 and Alt+Enter, in the menu or in a game: the record's full-screen switch, applied and
+    // saved at once.
+    void SwitchFullScreen();
 
     // --- Saved games, results and trophies (puzzle_records.cpp).
 
@@ -82,6 +86,10 @@ class PUZZLE : public WST::ST {
     void OpenScoreBoard();
     void OpenLeaderBoard();
     void OpenTrophyPanel();
+    // Writes the running game to its own autosave file (off the main thread once handed over);
+    // nothing without a game to keep. Due every minute of play, and when the window loses focus.
+    void SaveAutomatically();
+    AUTOSAVE& Autosave() const { return *autosave_; }
     // Rebuilds the saved-games page from the player's ".pzl" files: with none left the book
     // loses its saves tab and shows page 1.
     void RefreshSaves();
@@ -136,8 +144,11 @@ class PUZZLE : public WST::ST {
     // Resumes the saved game selected on the saved-games page; a file that cannot be restored
     // leaves the menu as it is and the file on disk.
     void PlaySaved();
-    // Saves the running game to the player's folder (Ctrl+Q, the save question).
+    // Saves the running game to the player's folder (Ctrl+Q, the save question); its autosave
+    // then goes.
     void SaveGame();
+    // A game in play and not yet finished: one with pieces to keep.
+    bool GameKeepable() const;
     void UpdatePlaying();
     void UpdateChoice();
     void UpdateMenu();
@@ -153,6 +164,10 @@ class PUZZLE : public WST::ST {
     void DrawChoiceOverlay();
     void DrawMenuOverlay();
     void RefreshScoreButton();
+    // The video mode of the player's record.
+    void ApplyScreenMode();
+    // A new screen mode waits for its confirmation: nothing else may change the mode meanwhile.
+    bool ResolutionCountingDown() const;
     void ApplyVolumes();
     // Volumes 0..1: the music tracks, and every other sound.
     void SetMusicVolume(float volume);
@@ -187,6 +202,7 @@ class PUZZLE : public WST::ST {
     std::unique_ptr<PUZZLE_QUIT_QUEST> quit_question_;
     std::unique_ptr<PUZZLE_SAVE_QUEST> save_question_;
     std::unique_ptr<SAVES_LIST> saves_;
+    std::unique_ptr<AUTOSAVE> autosave_;
     bool saves_shown_ = false;
     std::unique_ptr<SCORE_BOARD> score_board_;
     std::unique_ptr<LIDER_BOARD> leader_board_;

@@ -10,6 +10,7 @@
 #include "game/board/play_panel.h"
 #include "game/board/save_file.h"
 #include "game/records/results_file.h"
+#include "game/shell/autosave.h"
 #include "game/shell/leader_board.h"
 #include "game/shell/menu_book.h"
 #include "game/shell/profile.h"
@@ -37,11 +38,22 @@ std::string PUZZLE::SavePrefix() const {
 
 // --- Saved games.
 
-void PUZZLE::SaveGame() {
+bool PUZZLE::GameKeepable() const {
     // A board still in its preview has no pieces to keep, and a finished game has been filed:
     // kept, it could be finished and filed again.
-    if (board_ && board_->state == kStatePlay && board_->WinDialog() == nullptr) {
-        board_->Save(SavePrefix(), resolution_code_);
+    return board_ && board_->state == kStatePlay && board_->WinDialog() == nullptr;
+}
+
+void PUZZLE::SaveGame() {
+    // A save that failed leaves the autosave as the game's only copy.
+    if (GameKeepable() && board_->Save(SavePrefix(), resolution_code_) == 1) {
+        autosave_->Discard();
+    }
+}
+
+void PUZZLE::SaveAutomatically() {
+    if (GameKeepable()) {
+        autosave_->Write(board_->SavedText(resolution_code_));
     }
 }
 
@@ -71,6 +83,11 @@ void PUZZLE::PlaySaved() {
         return;
     }
     board_ = std::move(board);
+    autosave_->Resume(profile_->PlayerFolder(), entry->save_file);
+    if (AUTOSAVE::IsAutosave(entry->save_file)) {
+        // The player's own save of this game is a new file, never the autosave.
+        board_->save_path.clear();
+    }
     board_->Layout();
     board_->SetBackgroundColour(static_cast<uint32_t>(profile_->GetSettings()->background));
     state_ = kPlaying;
@@ -84,6 +101,7 @@ void PUZZLE::SaveResult() {
         return;
     }
     board_->results_recorded = true;
+    autosave_->Discard();
     RESULT_ENTRY entry;
     entry.face = board_->small_picture_path;
     entry.score = board_->counters.regSc;

@@ -7,6 +7,7 @@
 #include "engine/resources/registry.h"
 #include "game/board/picture_tier.h"
 #include "game/board/pieces_system.h"
+#include "game/shell/autosave.h"
 #include "game/shell/difficulty_dialog.h"
 #include "game/shell/help_page.h"
 #include "game/shell/menu_screen.h"
@@ -181,6 +182,7 @@ void PUZZLE::SetPzlOpt() {
     board_->SetState(kStatePreview);
     board_->DrawPreviewGrid();
     board_->SetBackgroundColour(static_cast<uint32_t>(profile_->GetSettings()->background));
+    autosave_->Begin(profile_->PlayerFolder());
 }
 
 void PUZZLE::RecutPreview() {

@@ -1,6 +1,8 @@
 // GAME::PUZZLE_RESOLUTION: the offered choices, the record's changes, the confirmation and drawing.
 #include "game/shell/resolution_window.h"
 
+#include <iterator>
+
 #include "engine/frame/game.h"
 #include "engine/platform/virtual_keys.h"
 #include "engine/resources/registry.h"
@@ -19,18 +21,17 @@ constexpr int kFullScreenX = -250;
 constexpr int kBottomRowY = 90;
 constexpr int kCaptionGap = 10;
 
+// In the order of kScreenModeSizes.
 struct SIZE_CHOICE {
-    int screen_mode;
-    int width;
-    int height;
     const char* TEXTS::*caption;
     int y_offset;
 };
-constexpr SIZE_CHOICE kSizes[] = {
-    {PUZZLE_PLAYER_PROFILE::kMode1024x768, 1024, 768, &TEXTS::resolution_txt_xga, 20},
-    {PUZZLE_PLAYER_PROFILE::kMode1440x900, 1440, 900, &TEXTS::resolution_txt_wxga, -50},
-    {PUZZLE_PLAYER_PROFILE::kMode1920x1080, 1920, 1080, &TEXTS::resolution_txt_fullhd, -120},
+constexpr SIZE_CHOICE kSizeChoices[] = {
+    {&TEXTS::resolution_txt_xga, 20},
+    {&TEXTS::resolution_txt_wxga, -50},
+    {&TEXTS::resolution_txt_fullhd, -120},
 };
+static_assert(std::size(kSizeChoices) == std::size(kScreenModeSizes));
 
 std::unique_ptr<WBUTTONCHK> MakeBox() {
     return std::make_unique<WBUTTONCHK>(g_resources.gui.check_box);
@@ -49,11 +50,12 @@ PUZZLE_RESOLUTION::PUZZLE_RESOLUTION(WFONT* font, PUZZLE_PLAYER_PROFILE* setting
       full_screen_(MakeBox()),
       ok_(std::make_unique<WBUTTONMAP4>(g_resources.gui.ok_button)),
       cancel_(std::make_unique<WBUTTONMAP4>(g_resources.gui.cancel_button)) {
-    for (const SIZE_CHOICE& size : kSizes) {
+    for (size_t i = 0; i < std::size(kScreenModeSizes); ++i) {
+        const SCREEN_MODE_SIZE& size = kScreenModeSizes[i];
         if (limits.FitsFullScreen(size.width, size.height)) {
-            choices_.push_back({size.screen_mode, size.y_offset,
-                                !limits.FitsWindow(size.width, size.height), g_texts.*size.caption,
-                                MakeBox()});
+            choices_.push_back({size.screen_mode, kSizeChoices[i].y_offset,
+                                limits.ShowsOnlyFullScreen(size.screen_mode),
+                                g_texts.*kSizeChoices[i].caption, MakeBox()});
         }
     }
     const std::string system = std::string(g_texts.resolution_txt_system) + "\n(" +

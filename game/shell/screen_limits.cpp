@@ -28,4 +28,23 @@ bool SCREEN_LIMITS::FitsWindow(int width, int height) const {
     return width + frame_width <= usable_width && height + frame_height <= usable_height;
 }
 
+bool SCREEN_LIMITS::ShowsOnlyFullScreen(int32_t screen_mode) const {
+    for (const SCREEN_MODE_SIZE& size : kScreenModeSizes) {
+        if (size.screen_mode == screen_mode) {
+            return !FitsWindow(size.width, size.height);
+        }
+    }
+    return true;
+}
+
+int32_t SCREEN_LIMITS::LargestWindowMode() const {
+    int32_t largest = -1;
+    for (const SCREEN_MODE_SIZE& size : kScreenModeSizes) {
+        if (FitsFullScreen(size.width, size.height) && FitsWindow(size.width, size.height)) {
+            largest = size.screen_mode;
+        }
+    }
+    return largest;
+}
+
 }  // namespace GAME

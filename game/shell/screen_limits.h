@@ -2,7 +2,24 @@
 // resolution window offers.
 #pragma once
 
+#include <cstdint>
+
+#include "game/records/player_settings.h"
+
 namespace GAME {
+
+// A screen mode of the player's record with its own size (pixels).
+struct SCREEN_MODE_SIZE {
+    int32_t screen_mode;
+    int width;
+    int height;
+};
+// The modes offered besides System (the desktop size), smallest first.
+inline constexpr SCREEN_MODE_SIZE kScreenModeSizes[] = {
+    {PUZZLE_PLAYER_PROFILE::kMode1024x768, 1024, 768},
+    {PUZZLE_PLAYER_PROFILE::kMode1440x900, 1440, 900},
+    {PUZZLE_PLAYER_PROFILE::kMode1920x1080, 1920, 1080},
+};
 
 // Pixels.
 struct SCREEN_LIMITS {
@@ -23,6 +40,10 @@ struct SCREEN_LIMITS {
     bool FitsFullScreen(int width, int height) const;
     // A window fits when its picture and frame lie inside the usable area.
     bool FitsWindow(int width, int height) const;
+    // System, a mode of no offered size, or a size too large for a window: full screen only.
+    bool ShowsOnlyFullScreen(int32_t screen_mode) const;
+    // The largest offered mode that shows as a window; -1 when none does.
+    int32_t LargestWindowMode() const;
 };
 
 }  // namespace GAME

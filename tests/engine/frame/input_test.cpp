@@ -86,6 +86,40 @@ TEST(WInput, KeyCounters) {
     }
 }
 
+TEST(WInput, ATakenPressIsHeldForTheRestOfItsIterationOnly) {
+    // The first iteration's press is taken; the counters afterwards run as if it was not.
+    const CounterCase cases[] = {
+        {"a tap", {"DU", "", ""}, {2, 0xFF, 0}},
+        {"a hold", {"D", "", "U"}, {2, 2, 0xFF}},
+        {"a second press", {"D", "UD", ""}, {2, 0xFF, 1}},
+    };
+    for (const CounterCase& c : cases) {
+        WINPUT input;
+        std::vector<int> seen;
+        for (size_t i = 0; i < c.iterations.size(); ++i) {
+            for (char e : c.iterations[i]) {
+                e == 'D' ? input.KeyDown(VK_RETURN) : input.KeyUp(VK_RETURN);
+            }
+            if (i == 0) {
+                input.TakeKeyPress(VK_RETURN);
+                EXPECT_FALSE(input.KeyWentDown(VK_RETURN)) << c.name;
+                EXPECT_TRUE(input.KeyIsDown(VK_RETURN)) << c.name;
+                EXPECT_EQ(input.GetLastKey(), 0) << c.name;
+            }
+            seen.push_back(input.GetKey(VK_RETURN));
+            input.EndFrame();
+        }
+        EXPECT_EQ(seen, c.seen) << c.name;
+    }
+    // Only a fresh press can be taken: a held key stays as it is.
+    WINPUT held;
+    held.KeyDown('A');
+    held.EndFrame();
+    held.TakeKeyPress('A');
+    held.EndFrame();
+    EXPECT_EQ(held.GetKey('A'), 3);
+}
+
 TEST(WInput, AutoRepeatPast120GoesBackTo2) {
     const std::vector<int> seen = RunKey('A', std::vector<std::string>(64, "D"));
     EXPECT_EQ(seen[59], 119);
