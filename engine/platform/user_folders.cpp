@@ -57,10 +57,10 @@ std::string WithoutTrailingSlash(std::string path) {
 
 std::string HomeFolder() {
     if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-        return home;
+        return WithoutTrailingSlash(home);
     }
     if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
-        return entry->pw_dir;
+        return WithoutTrailingSlash(entry->pw_dir);
     }
     return "";
 }

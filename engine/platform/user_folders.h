@@ -5,7 +5,8 @@
 
 namespace platform {
 
-// $HOME, else the password database's entry; empty when neither is known.
+// $HOME, else the password database's entry, without a trailing "/"; empty when neither is
+// known.
 std::string HomeFolder();
 
 // $XDG_CACHE_HOME when it is an absolute path, else ~/.cache; empty without a home folder.

@@ -12,6 +12,7 @@
 
 #include "engine/platform/exif_orientation.h"
 #include "engine/platform/image_fit.h"
+#include "tests/support/jpeg_exif.h"
 #include "tests/support/png_bytes.h"
 
 namespace {
@@ -95,6 +96,8 @@ TEST(ImageDecoder, DamagedPngsFailAtOnce) {
     }
 }
 
+std::string QuadrantJpeg(int width, int height, int orientation);
+
 TEST(ImageDecoder, JpegsDecodeAndFitLikePngs) {
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 64, 32, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_FillRect(surface, nullptr, 0xFF2080C0);
@@ -118,6 +121,10 @@ TEST(ImageDecoder, JpegsDecodeAndFitLikePngs) {
         EXPECT_NEAR(static_cast<int>(texel & 0xFF), 0xC0, 6);
     }
     EXPECT_FALSE(Decode(jpeg.substr(0, 40)).ok);
+    // Cut inside the image data: the library would pad the rest with grey.
+    const std::string photo = QuadrantJpeg(64, 32, 0);
+    EXPECT_TRUE(Decode(photo).ok);
+    EXPECT_FALSE(Decode(photo.substr(0, photo.size() - 16)).ok);
 }
 
 TEST(ImageFit, PicturesLargerThanTheBoxKeepTheirProportions) {
@@ -169,21 +176,10 @@ std::string QuadrantJpeg(int width, int height, int orientation) {
     std::vector<char> buffer(1 << 20);
     SDL_RWops* memory = SDL_RWFromMem(buffer.data(), static_cast<int>(buffer.size()));
     EXPECT_EQ(IMG_SaveJPG_RW(surface, memory, 0, 95), 0);
-    std::string jpeg(buffer.data(), static_cast<size_t>(SDL_RWtell(memory)));
+    const std::string jpeg(buffer.data(), static_cast<size_t>(SDL_RWtell(memory)));
     SDL_RWclose(memory);
     SDL_FreeSurface(surface);
-    if (orientation != 0) {
-        // Big-endian TIFF, one directory entry: tag 0x0112, type SHORT, count 1.
-        const std::string tiff =
-            std::string("MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 19) +
-            static_cast<char>(orientation) + std::string(6, '\0');
-        const std::string body = std::string("Exif\0\0", 6) + tiff;
-        const size_t length = body.size() + 2;
-        const std::string segment = std::string("\xFF\xE1") + static_cast<char>(length >> 8) +
-                                    static_cast<char>(length & 0xFF) + body;
-        jpeg.insert(2, segment);
-    }
-    return jpeg;
+    return orientation != 0 ? jpeg_exif::WithOrientation(jpeg, orientation) : jpeg;
 }
 
 // The quadrant (0 red, 1 green, 2 blue, 3 white) whose colour texel is closest to.
