@@ -1,7 +1,6 @@
 // The desktop: whether there is a display, its size and modes, message boxes, the data home
 // and the shell.
 #include <SDL.h>
-#include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,20 +10,11 @@
 
 #include "engine/platform/platform.h"
 #include "engine/platform/sdl_video.h"
+#include "engine/platform/user_folders.h"
 
 namespace platform {
 
 namespace {
-
-std::string HomeFolder() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-        return home;
-    }
-    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
-        return entry->pw_dir;
-    }
-    return "";
-}
 
 // SDL_VIDEODRIVER (a comma-separated list) names the driver.
 bool DriverRequested(const char* driver) {

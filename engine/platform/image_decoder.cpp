@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "engine/platform/exif_orientation.h"
 #include "engine/platform/image_codecs.h"
 
 namespace platform {
@@ -18,7 +19,15 @@ bool DecodeImageMemory(const void* bytes, size_t size, int box_width, int box_he
         return DecodePng(data, size, box_width, box_height, width, height, argb);
     }
     if (data[0] == 0xFF && data[1] == 0xD8) {
-        return DecodeJpeg(data, size, box_width, box_height, width, height, argb);
+        // The box is for the upright picture; a camera held sideways stored it turned.
+        const int orientation = JpegOrientation(data, size);
+        const bool swap = SwapsSides(orientation);
+        if (!DecodeJpeg(data, size, swap ? box_height : box_width, swap ? box_width : box_height,
+                        width, height, argb)) {
+            return false;
+        }
+        ApplyOrientation(orientation, width, height, argb);
+        return true;
     }
     return false;
 }

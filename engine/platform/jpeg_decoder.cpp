@@ -4,6 +4,8 @@
 #include <cstdio>
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
 
 #include <optional>
 
@@ -42,6 +44,14 @@ JPEG_JOB& JobOf(j_common_ptr info) {
 
 // Warnings about damaged data are not worth a line on the console.
 void Quiet(j_common_ptr) {}
+
+// The library pads a file that ends early with grey and only warns: a cut-off file is no whole
+// picture, and a photo half grey is no puzzle.
+void RefuseEarlyEnd(j_common_ptr info, int level) {
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) {
+        Escape(info);
+    }
+}
 
 void CountScans(j_common_ptr info) {
     const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
@@ -110,6 +120,7 @@ bool DecodeJpeg(const uint8_t* bytes, size_t size, int box_width, int box_height
     job.info.err = jpeg_std_error(&job.errors);
     job.errors.error_exit = Escape;
     job.errors.output_message = Quiet;
+    job.errors.emit_message = RefuseEarlyEnd;
     job.progress.progress_monitor = CountScans;
     job.info.client_data = &job;
     const bool decoded = Run(job, bytes, size);

@@ -143,13 +143,17 @@ class WRENDER {
     // Over texels (width * height ARGB) that the caller holds and keeps alive, not copied.
     // Null when the size is not 1..kMaxTextureSize or texels is null.
     WTEXTURE* CreateTextureOver(int width, int height, uint32_t* texels);
-    // A regular file of at most platform::kMaxImageFileBytes.
-    WTEXTURE* LoadTextureFile(const std::string& path);
+    // A regular file of at most platform::kMaxImageFileBytes, fitted into box_width x
+    // box_height.
+    WTEXTURE* LoadTextureFile(const std::string& path, int box_width = kMaxPictureWidth,
+                              int box_height = kMaxPictureHeight);
     // PNG or JPEG bytes.
     WTEXTURE* LoadTextureFromMemory(const void* bytes, size_t size);
     // PNG or JPEG bytes. size_from_header: the last image size follows the image header even
     // when decoding fails (as a pack member's load does).
-    WTEXTURE* LoadTextureBytes(const void* bytes, size_t size, bool size_from_header);
+    WTEXTURE* LoadTextureBytes(const void* bytes, size_t size, bool size_from_header,
+                               int box_width = kMaxPictureWidth,
+                               int box_height = kMaxPictureHeight);
     WTEXTURE* GetDefaultTexture() { return &default_texture_; }
     int GetTextureWidth(const WTEXTURE* t) const;
     int GetTextureHeight(const WTEXTURE* t) const;

@@ -42,19 +42,20 @@ WTEXTURE* WRENDER::CreateTextureOver(int width, int height, uint32_t* texels) {
     return t;
 }
 
-WTEXTURE* WRENDER::LoadTextureFile(const std::string& path) {
+WTEXTURE* WRENDER::LoadTextureFile(const std::string& path, int box_width, int box_height) {
     std::string bytes;
     if (!platform::ReadRegularFile(path, platform::kMaxImageFileBytes, bytes)) {
         return &default_texture_;
     }
-    return LoadTextureBytes(bytes.data(), bytes.size(), false);
+    return LoadTextureBytes(bytes.data(), bytes.size(), false, box_width, box_height);
 }
 
 WTEXTURE* WRENDER::LoadTextureFromMemory(const void* bytes, size_t size) {
     return LoadTextureBytes(bytes, size, false);
 }
 
-WTEXTURE* WRENDER::LoadTextureBytes(const void* bytes, size_t size, bool size_from_header) {
+WTEXTURE* WRENDER::LoadTextureBytes(const void* bytes, size_t size, bool size_from_header,
+                                    int box_width, int box_height) {
     int width = 0;
     int height = 0;
     if (!ReadImageInfo(bytes, size, width, height)) {
@@ -69,8 +70,7 @@ WTEXTURE* WRENDER::LoadTextureBytes(const void* bytes, size_t size, bool size_fr
         return &default_texture_;
     }
     std::vector<uint32_t> texels;
-    if (!platform::DecodeImageMemory(bytes, size, kMaxPictureWidth, kMaxPictureHeight, width,
-                                     height, texels)) {
+    if (!platform::DecodeImageMemory(bytes, size, box_width, box_height, width, height, texels)) {
         return &default_texture_;
     }
     auto* t = new WTEXTURE;

@@ -99,9 +99,9 @@ const char* TEXTS::*const kTextsAfterCredits[] = {
     &TEXTS::tutorial_txt_step03,
 };
 const char* TEXTS::*const kTextsAfterCaptions[] = {
-    &TEXTS::menu_btn_saves_name,
-    &TEXTS::game_dlg_resolution_error,
-    &TEXTS::menu_txt_profile_select,
+    &TEXTS::menu_btn_saves_name,      &TEXTS::game_dlg_resolution_error,
+    &TEXTS::menu_txt_profile_select,  &TEXTS::menu_btn_mypictures_name,
+    &TEXTS::menu_txt_picture_changed,
 };
 
 // Each credits heading and how many "_nameNN" keys follow it; 0 means the single "_name".

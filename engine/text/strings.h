@@ -157,6 +157,8 @@ struct TEXTS {
     const char* menu_btn_saves_name = "menu_btn_saves_name";
     const char* game_dlg_resolution_error = "game_dlg_resolution_error";
     const char* menu_txt_profile_select = "menu_txt_profile_select";
+    const char* menu_btn_mypictures_name = "menu_btn_mypictures_name";
+    const char* menu_txt_picture_changed = "menu_txt_picture_changed";
 
     // The start-up failure messages: null when strings.xml lacks the key.
     const char* error_play_url = nullptr;

@@ -4,6 +4,7 @@
 
 #include "engine/audio/sound.h"
 #include "engine/frame/game.h"
+#include "engine/render/render_device.h"
 #include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
 #include "engine/text/strings.h"
@@ -119,6 +120,9 @@ void PUZZLE_PIECES_SYSTEM::Init(const std::string& picture_path_, int min_pieces
     delete mask;
     if (!pack_name.empty()) {
         picture = LoadFromPack(pack_name.c_str(), picture_path.c_str());
+    } else if (tier_width > 0 && tier_height > 0) {
+        picture = new WSPRITE(
+            Frame().GetRender()->LoadTextureFile(picture_path, tier_width, tier_height));
     } else {
         picture = new WSPRITE(picture_path.c_str(), true);
     }

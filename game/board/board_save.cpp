@@ -29,6 +29,10 @@ std::string PUZZLE_PIECES_SYSTEM::SavedText(int resolution_code) const {
     saved.counters = counters;
     saved.rt = rt;
     saved.regRes = resolution_code;
+    saved.ImgSize = picture_stamp.size;
+    saved.ImgTime = picture_stamp.modified_ns;
+    saved.ImgTierW = tier_width;
+    saved.ImgTierH = tier_height;
     for (const PUZZLE_PIECE* p : grid_) {
         saved.pieces.push_back({p->X(), p->Y(), p->trt, p->nstr, p->BK});
     }
@@ -51,6 +55,12 @@ int PUZZLE_PIECES_SYSTEM::Restore(const SAVED_PUZZLE& file, const std::string& p
     SAVED_PUZZLE saved = file;
     save_path = path;
     pack_name = saved.ImgPkAdr;
+    if (IsOwnPictureSave(saved)) {
+        // The saved tier, not the current screen's: the same picture size gives the same cut.
+        picture_stamp = {saved.ImgSize, saved.ImgTime};
+        tier_width = std::clamp(saved.ImgTierW, 1, WRENDER::kMaxTextureSize);
+        tier_height = std::clamp(saved.ImgTierH, 1, WRENDER::kMaxTextureSize);
+    }
     // The difficulty choice's own path from percent to deformation, so the cut is the same.
     const float deformation = std::clamp(saved.distort, 0, 100) / 100.0f;
     Init(saved.ImgAdr, std::clamp(saved.Min, kFewestAcross, kMostAcross), 0, player_settings, false,

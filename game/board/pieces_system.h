@@ -17,6 +17,7 @@
 #include "game/board/pocket.h"
 #include "game/board/puzzle_piece.h"
 #include "game/board/score_display.h"
+#include "game/records/own_pictures.h"
 #include "game/records/result_record.h"
 
 class PARTIC_CIRCLE;
@@ -81,7 +82,8 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
 
     // Aspect of the grid: its shorter side over its longer one (at most 1).
     void SetAspect(float value) { aspect = value; }
-    // Loads the picture (from pack_name when set, else from the path as given), fits it into
+    // Loads the picture (from pack_name when set, else from the path as given, at the tier's
+    // size when one is set), fits it into
     // available_height (0: the screen height) and resets the counters.
     void Init(const std::string& picture_path, int min_pieces, int available_height,
               PUZZLE_PLAYER_PROFILE* player_settings, bool rotation, float deformation,
@@ -213,6 +215,12 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     std::string small_picture_path;  // "ImgSmAdr"
     std::string pack_name;           // "ImgPkAdr"; empty outside a pack
     std::string save_path;
+    // An own picture (no pack_name): its file's stamp when the game began, and its tier's
+    // largest picture size, which it is scaled to before the cut. 0 x 0 for a picture file that
+    // is not an own one: it is loaded at the device's largest picture size.
+    PICTURE_STAMP picture_stamp;
+    int tier_width = 0;
+    int tier_height = 0;
     PUZZLE_PLAYER_PROFILE* settings = nullptr;  // owned by the profile
     bool results_recorded = false;              // the shell has filed this game's score
     bool tutorial_step_marked = false;          // the shell shows its first tutorial step

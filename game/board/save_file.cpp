@@ -5,11 +5,13 @@
 #include <string_view>
 
 #include "engine/frame/game.h"
+#include "engine/platform/user_folders.h"
 #include "engine/render/render_device.h"
 #include "engine/resources/file_system.h"
 #include "engine/resources/pack_texture.h"
 #include "engine/resources/registry.h"
 #include "game/records/file_bytes.h"
+#include "game/records/own_pictures.h"
 
 namespace GAME {
 namespace {
@@ -67,8 +69,16 @@ std::optional<SAVED_PUZZLE> ParseSaveFile(const std::string& path) {
     return ParseSavedPuzzle(bytes);
 }
 
+bool OwnPictureUnchanged(const SAVED_PUZZLE& saved, const std::string& pictures_folder) {
+    const std::optional<PICTURE_STAMP> stamp = OwnPictureStamp(pictures_folder, saved.ImgAdr);
+    return stamp && *stamp == PICTURE_STAMP{saved.ImgSize, saved.ImgTime};
+}
+
 std::optional<SAVED_PUZZLE> ReadSaveFile(const std::string& path) {
     std::optional<SAVED_PUZZLE> saved = ParseSaveFile(path);
+    if (saved && IsOwnPictureSave(*saved)) {
+        return OwnPictureUnchanged(*saved, platform::PicturesFolder()) ? saved : std::nullopt;
+    }
     if (!saved || !IsGamePicture(saved->ImgPkAdr, saved->ImgAdr) ||
         !PictureLoads(saved->ImgPkAdr, saved->ImgAdr)) {
         return std::nullopt;

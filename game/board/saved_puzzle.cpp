@@ -55,6 +55,12 @@ std::string WriteSavedPuzzle(const SAVED_PUZZLE& saved) {
     root.append_attribute("regFinishP").set_value(c.regFinishP);
     root.append_attribute("regRes").set_value(saved.regRes);
     root.append_attribute("cstr").set_value(c.cstr);
+    if (saved.ImgPkAdr.empty()) {
+        root.append_attribute("ImgSize").set_value(static_cast<long long>(saved.ImgSize));
+        root.append_attribute("ImgTime").set_value(static_cast<long long>(saved.ImgTime));
+        root.append_attribute("ImgTierW").set_value(saved.ImgTierW);
+        root.append_attribute("ImgTierH").set_value(saved.ImgTierH);
+    }
     for (const SAVED_PIECE& piece : saved.pieces) {
         pugi::xml_node element = root.append_child("Piece");
         element.append_attribute("posx").set_value(piece.posx);
@@ -103,6 +109,10 @@ std::optional<SAVED_PUZZLE> ParseSavedPuzzle(std::string_view bytes) {
     c.regFinishP = root.attribute("regFinishP").as_int();
     saved.regRes = root.attribute("regRes").as_int();
     c.cstr = root.attribute("cstr").as_int();
+    saved.ImgSize = root.attribute("ImgSize").as_llong();
+    saved.ImgTime = root.attribute("ImgTime").as_llong();
+    saved.ImgTierW = root.attribute("ImgTierW").as_int();
+    saved.ImgTierH = root.attribute("ImgTierH").as_int();
     for (pugi::xml_node element : root.children()) {
         if (saved.pieces.size() == kMostSavedPieces) {
             break;

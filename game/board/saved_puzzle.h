@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,13 @@ struct SAVED_PUZZLE {
     BOARD_COUNTERS counters;
     bool rt = false;
     int regRes = 0;  // the screen resolution code of the shell that saved it
+    // An own picture (no pack; ImgAdr is its file): the file's size in bytes and modification
+    // time in nanoseconds when the game began, and the largest picture size it was cut at.
+    // Written only for own pictures.
+    int64_t ImgSize = 0;
+    int64_t ImgTime = 0;
+    int ImgTierW = 0;
+    int ImgTierH = 0;
     std::vector<SAVED_PIECE> pieces;
 };
 

@@ -3,11 +3,13 @@
 #include "game/shell/catalogue_frame.h"
 
 #include "engine/frame/game.h"
+#include "engine/platform/user_folders.h"
 #include "engine/resources/config.h"
 #include "engine/resources/file_system.h"
 #include "engine/resources/pack_texture.h"
 #include "engine/resources/registry.h"
 #include "game/board/picture_tier.h"
+#include "game/records/own_pictures.h"
 #include "game/shell/piece_grid.h"
 
 namespace {
@@ -23,9 +25,29 @@ FRAME::FRAME(const std::string& picture_name, const std::string& thumbnail_name,
       thumbnail(thumbnail_name),
       rot(rotation_allowed) {
     InsetUV();
+    Tilt();
+    SetGrid(ComputeGrid(wanted, min_pieces, GetWidth(), GetHeight()));
+}
+
+FRAME::FRAME(WTEXTURE* texture, int width, int height, const std::string& picture_path,
+             const std::string& thumbnail_path, int wanted, bool rotation_allowed, int min_pieces)
+    : WBUTTON(texture),
+      picture(picture_path),
+      thumbnail(thumbnail_path),
+      rot(rotation_allowed),
+      own_picture(true) {
+    InitFromImage(width, height, 1.0f);
+    InsetUV();
+    Tilt();
+    SetGrid(ComputeGrid(wanted, min_pieces, width, height));
+}
+
+void FRAME::Tilt() {
     const float tilt = g_config.book.max_frame_rotation;
     rotation = WUN::ST_GAME::GetInstance()->RandFloat(-tilt, tilt);
-    const PIECE_GRID grid = ComputeGrid(wanted, min_pieces, GetWidth(), GetHeight());
+}
+
+void FRAME::SetGrid(const PIECE_GRID& grid) {
     Min = grid.Min;
     amount = grid.amount;
     aspect = grid.aspect;
@@ -34,11 +56,19 @@ FRAME::FRAME(const std::string& picture_name, const std::string& thumbnail_name,
     label = FRAME_LABEL(amount, kNoPercent, rot);
 }
 
+void FRAME::SetThumbnailTexture(WTEXTURE* texture) {
+    ReleaseTexture();
+    quad.texture = texture;
+}
+
 bool FRAME::HasThumbnail() const {
     return quad.texture != device->GetDefaultTexture();
 }
 
 bool FRAME::PictureLoads() const {
+    if (own_picture) {
+        return OwnPictureStamp(platform::PicturesFolder(), picture).has_value();
+    }
     const WUN::ST_GAME& frame = *WUN::ST_GAME::GetInstance();
     g_file_system.SelectPack(
         GAME::PictureTierFor(frame.GetGameWidth(), frame.GetGameHeight()).pack);

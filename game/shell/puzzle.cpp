@@ -4,13 +4,16 @@
 
 #include "engine/audio/sound.h"
 #include "engine/frame/game.h"
+#include "engine/platform/user_folders.h"
 #include "engine/platform/virtual_keys.h"
+#include "engine/render/render_device.h"
 #include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
 #include "engine/text/strings.h"
 #include "engine/ui/mouse_cursor.h"
 #include "engine/ui/particles.h"
 #include "engine/ui/shared_items.h"
+#include "engine/ui/sprite.h"
 #include "game/board/panel_answers.h"
 #include "game/board/picture_tier.h"
 #include "game/board/pieces_system.h"
@@ -25,6 +28,7 @@
 #include "game/shell/menu_book.h"
 #include "game/shell/menu_screen.h"
 #include "game/shell/options_window.h"
+#include "game/shell/own_pictures_page.h"
 #include "game/shell/profile.h"
 #include "game/shell/resolution_window.h"
 #include "game/shell/saves_list.h"
@@ -74,6 +78,11 @@ PUZZLE::PUZZLE() {
         MENU_SCREEN::ACTIONS{&PlayAction, &CutAction, &ExitAction, this});
     g_file_system.UnselectPack();
     categories_ = LoadFramesList(kCatalogueFile, width_, height_);
+    auto own_pictures =
+        std::make_unique<OWN_PICTURES_PAGE>(platform::PicturesFolder(), ThumbnailCacheFolder());
+    own_pictures->LayoutPage(width_, height_);
+    own_pictures_ = own_pictures.get();
+    categories_.push_back(std::move(own_pictures));
     g_file_system.SelectPack(g_resources.packs.book_pack);
     book_ = std::make_unique<MENU_BOOK>(CategoryLabels());
     g_file_system.UnselectPack();
@@ -100,6 +109,9 @@ PUZZLE::~PUZZLE() = default;
 // --- Update.
 
 int PUZZLE::Update(int, float) {
+    if (state_ != kPlaying) {
+        own_pictures_->Poll(width_, height_);
+    }
     if (UpdateKeysAndPointer() || UpdateSettingsDialog() || UpdatePlayerWindow() ||
         UpdateHelpScreen() || UpdateQuitQuestion() || UpdateRecordWindows()) {
         return 0;
@@ -284,7 +296,11 @@ std::vector<std::string> PUZZLE::CategoryLabels() const {
     std::vector<std::string> labels;
     for (const auto& category : categories_) {
         const int i = category->name_index;
-        labels.push_back(i < static_cast<int>(g_pack_names.size()) ? g_pack_names[i] : "");
+        if (i == OWN_PICTURES_PAGE::kNameIndex) {
+            labels.emplace_back(g_texts.menu_btn_mypictures_name);
+        } else {
+            labels.push_back(i < static_cast<int>(g_pack_names.size()) ? g_pack_names[i] : "");
+        }
     }
     return labels;
 }
@@ -321,13 +337,16 @@ void PUZZLE::Play() {
     }
     board_.reset();
     board_ = std::make_unique<PUZZLE_PIECES_SYSTEM>();
-    // The saved game keeps the pack, so it finds the same picture again on any screen.
-    board_->pack_name = PictureTierFor(width_, height_).pack;
+    SetPictureSource(*entry);
     board_->cols = entry->columns;
     board_->rows = entry->rows;
     board_->SetAspect(entry->aspect);
     board_->Init(entry->picture, entry->Min, static_cast<int>(0.7f * width_),
                  profile_->GetSettings(), entry->rot, 1.0f, 0);
+    if (!BoardHasPicture()) {
+        board_.reset();
+        return;
+    }
     board_->SetSmallPicturePath(entry->thumbnail);
     board_->SetState(kStateBuild);
     board_->SetBackgroundColour(static_cast<uint32_t>(profile_->GetSettings()->background));
@@ -335,6 +354,23 @@ void PUZZLE::Play() {
     state_ = kPlaying;
     CreatePlayPanel();
     ShowHelp(1);
+}
+
+void PUZZLE::SetPictureSource(const FRAME& entry) {
+    if (entry.own_picture) {
+        const PICTURE_TIER tier = PictureTierFor(width_, height_);
+        board_->tier_width = tier.max_width;
+        board_->tier_height = tier.max_height;
+        board_->picture_stamp =
+            OwnPictureStamp(platform::PicturesFolder(), entry.picture).value_or(PICTURE_STAMP{});
+    } else {
+        // The saved game keeps the pack, so it finds the same picture again on any screen.
+        board_->pack_name = PictureTierFor(width_, height_).pack;
+    }
+}
+
+bool PUZZLE::BoardHasPicture() const {
+    return board_->picture->GetTexture() != Frame().GetRender()->GetDefaultTexture();
 }
 
 void PUZZLE::CreatePlayPanel() {

@@ -16,6 +16,7 @@ namespace WUN {
 class PARTIC;
 class TROFEI_PANEL;
 }  // namespace WUN
+class FRAME;
 class PUZZLE_CATEGORY;
 class WSPRITE;
 
@@ -27,6 +28,7 @@ class FAQ_SCREEN;
 class LIDER_BOARD;
 class MENU_BOOK;
 class MENU_SCREEN;
+class OWN_PICTURES_PAGE;
 class PUZZLE_OPTIONS_GAME;
 class PUZZLE_PIECES_SYSTEM;
 class PUZZLE_QUIT_QUEST;
@@ -58,6 +60,7 @@ class PUZZLE : public WST::ST {
     // page sound.
     void SelectPage(int page);
     // Starts the selected picture at once, or on the saved-games page resumes the selected game.
+    // An own picture is scaled to the screen's tier before the cut.
     void Play();
     // Opens the difficulty choice for the selected picture: a preview of its cut over a panel
     // of controls. Nothing on the saved-games page.
@@ -102,6 +105,8 @@ class PUZZLE : public WST::ST {
 
     // The category of the current page; null on the saved-games page or without categories.
     PUZZLE_CATEGORY* CurrentCategory() const;
+    // The category of the player's own pictures, the last one.
+    OWN_PICTURES_PAGE& OwnPictures() const { return *own_pictures_; }
     MENU_SCREEN& Menu() const { return *menu_; }
     const MENU_BOOK& Book() const { return *book_; }
     int State() const { return state_; }
@@ -141,6 +146,12 @@ class PUZZLE : public WST::ST {
     void DrawRecordWindows();
     // Page n shown as the current one, its tab pressed; the cut button only on a category.
     void ShowPage(int page);
+    // The new board's picture comes from the pack of the screen's picture tier, or for an own
+    // picture from its file fitted to that tier.
+    void SetPictureSource(const FRAME& entry);
+    // False when the board's picture did not load (an own picture is decoded only by the
+    // board): no game is cut from the default texture.
+    bool BoardHasPicture() const;
     // Resumes the saved game selected on the saved-games page; a file that cannot be restored
     // leaves the menu as it is and the file on disk.
     void PlaySaved();
@@ -185,6 +196,7 @@ class PUZZLE : public WST::ST {
     int current_page_ = 1;
     int resolution_code_ = 480000;  // until the first layout
     std::vector<std::unique_ptr<PUZZLE_CATEGORY>> categories_;
+    OWN_PICTURES_PAGE* own_pictures_ = nullptr;  // the last of categories_
     std::unique_ptr<PROFILE> profile_;
     std::unique_ptr<MENU_SCREEN> menu_;
     std::unique_ptr<MENU_BOOK> book_;

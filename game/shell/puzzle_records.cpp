@@ -6,6 +6,7 @@
 #include "engine/frame/game.h"
 #include "engine/resources/file_system.h"
 #include "engine/resources/registry.h"
+#include "engine/text/strings.h"
 #include "game/board/pieces_system.h"
 #include "game/board/play_panel.h"
 #include "game/board/save_file.h"
@@ -75,6 +76,10 @@ void PUZZLE::PlaySaved() {
     }
     const std::optional<SAVED_PUZZLE> saved = ReadSaveFile(entry->save_file);
     if (!saved) {
+        // The game stays on its page: the player may put the picture back.
+        if (entry->own_picture) {
+            saves_->ShowRefusal(g_texts.menu_txt_picture_changed);
+        }
         return;
     }
     auto board = std::make_unique<PUZZLE_PIECES_SYSTEM>();

@@ -171,13 +171,19 @@ void PUZZLE::SetPzlOpt() {
     std::printf("Starting%s\n", entry->picture.c_str());
     board_.reset();
     board_ = std::make_unique<PUZZLE_PIECES_SYSTEM>();
-    board_->pack_name = PictureTierFor(width_, height_).pack;
+    SetPictureSource(*entry);
     board_->SetAspect(entry->aspect);
     // The preview is cut with the controls' starting values, so the labels and the slider agree
     // with the cut before anything is touched.
     const DIFFICULTY_DIALOG& dialog = *difficulty_dialog_;
     board_->Init(entry->picture, dialog.Pieces(), height_ - dialog.PanelHeight(),
                  profile_->GetSettings(), dialog.Rotation(), dialog.Deformation() / 100.0f, 0);
+    if (!BoardHasPicture()) {
+        board_.reset();
+        difficulty_dialog_.reset();
+        state_ = kMenu;
+        return;
+    }
     board_->SetSmallPicturePath(entry->thumbnail);
     board_->SetState(kStatePreview);
     board_->DrawPreviewGrid();

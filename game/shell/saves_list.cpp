@@ -4,12 +4,25 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/frame/game.h"
+#include "engine/render/render_device.h"
 #include "engine/resources/file_system.h"
+#include "engine/resources/pack_texture.h"
 #include "engine/resources/registry.h"
+#include "engine/text/font.h"
 #include "engine/ui/buttons.h"
+#include "engine/ui/shared_items.h"
 #include "game/board/save_file.h"
+#include "game/shell/thumbnail_worker.h"
 
 namespace GAME {
+
+namespace {
+
+constexpr int kMainFont = 1;  // g_fonts entry of the registry's "font"
+constexpr int kFontAlignCentre = 0;
+
+}  // namespace
 
 int CompletionPercent(int joins, int pieces) {
     if (pieces <= 1) {
@@ -39,10 +52,7 @@ bool SAVES_LIST::Load(const std::string& folder) {
         if (!saved) {
             continue;
         }
-        g_file_system.SelectPack(g_resources.packs.pre_pack);
-        auto entry = std::make_unique<FRAME>(saved->ImgAdr, saved->ImgSmAdr, saved->piece_amount,
-                                             saved->rt, saved->Min);
-        g_file_system.UnselectPack();
+        std::unique_ptr<FRAME> entry = MakeEntry(*saved);
         entry->save_file = path;
         entry->label.SetPercent(CompletionPercent(saved->counters.regCg, entry->amount));
         Append(std::move(entry));
@@ -51,7 +61,27 @@ bool SAVES_LIST::Load(const std::string& folder) {
     return any;
 }
 
+std::unique_ptr<FRAME> SAVES_LIST::MakeEntry(const SAVED_PUZZLE& saved) {
+    if (!IsOwnPictureSave(saved)) {
+        g_file_system.SelectPack(g_resources.packs.pre_pack);
+        auto entry = std::make_unique<FRAME>(saved.ImgAdr, saved.ImgSmAdr, saved.piece_amount,
+                                             saved.rt, saved.Min);
+        g_file_system.UnselectPack();
+        return entry;
+    }
+    WRENDER& device = *WUN::ST_GAME::GetInstance()->GetRender();
+    WTEXTURE* texture = IsCachedThumbnail(saved.ImgSmAdr)
+                            ? LoadNamedTexture(device, saved.ImgSmAdr.c_str(), true)
+                            : device.GetDefaultTexture();
+    int width = 0;
+    int height = 0;
+    device.GetTextureSize(texture, width, height);
+    return std::make_unique<FRAME>(texture, width, height, saved.ImgAdr, saved.ImgSmAdr,
+                                   saved.piece_amount, saved.rt, saved.Min);
+}
+
 void SAVES_LIST::Clear() {
+    refusal_.clear();
     entries_.clear();
     page_ = 0;
     selected_ = 0;
@@ -68,6 +98,9 @@ void SAVES_LIST::LayoutPage(int width, int height) {
 int SAVES_LIST::Update() {
     for (int i = PageBegin(); i < PageEnd(); ++i) {
         if (Entry(i).Update(0, 0.0f) != WBUTTON::kNone) {
+            if (selected_ != i) {
+                refusal_.clear();
+            }
             selected_ = i;
             break;
         }
@@ -105,6 +138,12 @@ void SAVES_LIST::DeleteSelected() {
 void SAVES_LIST::Draw() {
     DrawEntries();
     delete_->Draw(0);
+    WFONT* font = g_fonts[kMainFont];
+    if (!refusal_.empty() && font != nullptr) {
+        const PAGE_RECT& rect = Rect();
+        font->align = kFontAlignCentre;
+        font->DrawText((rect.x0 + rect.x1) / 2, static_cast<int>(rect.y1 * 0.86), refusal_.c_str());
+    }
 }
 
 }  // namespace GAME

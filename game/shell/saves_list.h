@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "game/board/saved_puzzle.h"
+
 #include "game/shell/frame_pages.h"
 
 class BUTTONACT;
@@ -25,9 +27,13 @@ class SAVES_LIST : public FRAME_PAGES {
     ~SAVES_LIST();
 
     // Appends an entry for every ".pzl" file of folder (ending in "/") that parses, in name
-    // order, with its thumbnail from the pre_pack. True when the folder holds any ".pzl" file,
-    // even one that could not be read.
+    // order, with its thumbnail from the pre_pack (an own picture's from the thumbnail cache). True
+    // when the folder holds any ".pzl" file, even one that could not be read.
     bool Load(const std::string& folder);
+    // Shows text on the page, below the entries, until the selection changes or the list is
+    // read again.
+    void ShowRefusal(const std::string& text) { refusal_ = text; }
+    const std::string& Refusal() const { return refusal_; }
     // No entries, first page, first entry selected.
     void Clear();
     // The entries' slots and the page buttons (FRAME_PAGES), and the delete button, for a
@@ -43,9 +49,11 @@ class SAVES_LIST : public FRAME_PAGES {
     BUTTONACT& DeleteButton() { return *delete_; }
 
   private:
+    static std::unique_ptr<FRAME> MakeEntry(const SAVED_PUZZLE& saved);
     void DeleteSelected();
 
     std::unique_ptr<BUTTONACT> delete_;
+    std::string refusal_;
     int width_ = 0;
     int height_ = 0;
 };

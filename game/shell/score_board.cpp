@@ -11,6 +11,7 @@
 #include "engine/text/strings.h"
 #include "engine/ui/buttons.h"
 #include "engine/ui/sliders.h"
+#include "game/shell/thumbnail_worker.h"
 #include "game/shell/window_parts.h"
 
 namespace GAME {
@@ -52,7 +53,10 @@ void SCORE_BOARD::Layout() {
 
 void SCORE_BOARD::AddRow(const RESULT_RECORD& results, const std::string& face) {
     WTEXTURE*& thumbnail = thumbnails_[face];
-    if (thumbnail == nullptr) {
+    if (thumbnail == nullptr && IsCachedThumbnail(face)) {
+        // An own picture's, from the thumbnail cache.
+        thumbnail = LoadNamedTexture(*device, face.c_str(), true);
+    } else if (thumbnail == nullptr) {
         g_file_system.SelectPack(g_resources.packs.pre_pack);
         thumbnail = LoadNamedTexture(*device, face.c_str(), false);
         g_file_system.UnselectPack();

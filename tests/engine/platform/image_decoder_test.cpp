@@ -10,7 +10,9 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/platform/exif_orientation.h"
 #include "engine/platform/image_fit.h"
+#include "tests/support/jpeg_exif.h"
 #include "tests/support/png_bytes.h"
 
 namespace {
@@ -94,6 +96,8 @@ TEST(ImageDecoder, DamagedPngsFailAtOnce) {
     }
 }
 
+std::string QuadrantJpeg(int width, int height, int orientation);
+
 TEST(ImageDecoder, JpegsDecodeAndFitLikePngs) {
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 64, 32, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_FillRect(surface, nullptr, 0xFF2080C0);
@@ -117,6 +121,10 @@ TEST(ImageDecoder, JpegsDecodeAndFitLikePngs) {
         EXPECT_NEAR(static_cast<int>(texel & 0xFF), 0xC0, 6);
     }
     EXPECT_FALSE(Decode(jpeg.substr(0, 40)).ok);
+    // Cut inside the image data: the library would pad the rest with grey.
+    const std::string photo = QuadrantJpeg(64, 32, 0);
+    EXPECT_TRUE(Decode(photo).ok);
+    EXPECT_FALSE(Decode(photo.substr(0, photo.size() - 16)).ok);
 }
 
 TEST(ImageFit, PicturesLargerThanTheBoxKeepTheirProportions) {
@@ -153,6 +161,83 @@ TEST(ImageFit, EverySourcePixelCountsTowardsOneOutputPixel) {
     fit.AddRow(rows[1]);
     ASSERT_TRUE(fit.Complete());
     EXPECT_EQ(fit.Take(), (std::vector<uint32_t>{0xFF320000u, 0x401E2832u}));
+}
+
+// A JPEG of four coloured quadrants (red, green / blue, white), with an Exif block recording
+// orientation when it is not 0.
+std::string QuadrantJpeg(int width, int height, int orientation) {
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    const uint32_t colours[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF};
+    for (int quadrant = 0; quadrant < 4; ++quadrant) {
+        SDL_Rect rect{quadrant % 2 * width / 2, quadrant / 2 * height / 2, width / 2, height / 2};
+        SDL_FillRect(surface, &rect, colours[quadrant]);
+    }
+    std::vector<char> buffer(1 << 20);
+    SDL_RWops* memory = SDL_RWFromMem(buffer.data(), static_cast<int>(buffer.size()));
+    EXPECT_EQ(IMG_SaveJPG_RW(surface, memory, 0, 95), 0);
+    const std::string jpeg(buffer.data(), static_cast<size_t>(SDL_RWtell(memory)));
+    SDL_RWclose(memory);
+    SDL_FreeSurface(surface);
+    return orientation != 0 ? jpeg_exif::WithOrientation(jpeg, orientation) : jpeg;
+}
+
+// The quadrant (0 red, 1 green, 2 blue, 3 white) whose colour texel is closest to.
+int QuadrantOf(uint32_t texel) {
+    const bool red = ((texel >> 16) & 0xFF) > 0x80;
+    const bool green = ((texel >> 8) & 0xFF) > 0x80;
+    const bool blue = (texel & 0xFF) > 0x80;
+    if (red && green && blue) {
+        return 3;
+    }
+    return red ? 0 : green ? 1 : 2;
+}
+
+TEST(ImageDecoder, JpegsComeOutUprightAsTheirExifOrientationSays) {
+    struct Case {
+        int orientation;
+        int width, height;        // upright size of the 64 x 32 picture
+        int top_left, top_right;  // the source quadrants that end up in the corners
+    };
+    const Case cases[] = {
+        {0, 64, 32, 0, 1}, {1, 64, 32, 0, 1}, {2, 64, 32, 1, 0}, {3, 64, 32, 3, 2},
+        {4, 64, 32, 2, 3}, {5, 32, 64, 0, 2}, {6, 32, 64, 2, 0}, {7, 32, 64, 3, 1},
+        {8, 32, 64, 1, 3}, {9, 64, 32, 0, 1},  // out of range reads as upright
+    };
+    for (const Case& c : cases) {
+        const DECODED d = Decode(QuadrantJpeg(64, 32, c.orientation));
+        ASSERT_TRUE(d.ok) << c.orientation;
+        EXPECT_EQ(d.width, c.width) << c.orientation;
+        EXPECT_EQ(d.height, c.height) << c.orientation;
+        const int inset = 4;
+        EXPECT_EQ(QuadrantOf(d.argb[inset * d.width + inset]), c.top_left) << c.orientation;
+        EXPECT_EQ(QuadrantOf(d.argb[inset * d.width + d.width - 1 - inset]), c.top_right)
+            << c.orientation;
+    }
+    // The box holds the upright picture: a sideways 64 x 32 fits a 16 x 32 box at 16 x 32.
+    const DECODED turned = Decode(QuadrantJpeg(64, 32, 6), 16, 32);
+    ASSERT_TRUE(turned.ok);
+    EXPECT_EQ(turned.width, 16);
+    EXPECT_EQ(turned.height, 32);
+}
+
+TEST(ImageDecoder, BrokenExifBlocksReadAsUpright) {
+    const std::string upright = QuadrantJpeg(64, 32, 6);
+    // Cut inside the Exif block, a segment length running past the end, a directory offset
+    // pointing out of the block, and no Exif at all.
+    std::string dangling = upright;
+    dangling[17] = '\x7F';  // a high byte of the directory offset
+    const std::string cases[] = {
+        upright.substr(0, 20),
+        std::string("\xFF\xD8\xFF\xE1\xFF\xFF", 6) + std::string(100, 'x'),
+        dangling,
+        QuadrantJpeg(64, 32, 0),
+    };
+    for (const std::string& bytes : cases) {
+        EXPECT_EQ(
+            platform::JpegOrientation(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()),
+            1);
+    }
 }
 
 }  // namespace

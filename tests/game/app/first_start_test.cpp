@@ -10,6 +10,7 @@
 #include "game/board/pieces_system.h"
 #include "game/shell/catalogue_frame.h"
 #include "game/shell/menu_screen.h"
+#include "game/shell/own_pictures_page.h"
 #include "game/shell/player_window.h"
 #include "game/shell/profile.h"
 #include "game/shell/puzzle_category.h"
@@ -113,8 +114,9 @@ TEST_F(FirstStartTest, AGameFolderMissingItsCatalogueEditionsAndFontsStillShowsT
         Remove(lost);
     }
     StartAsTester();
-    EXPECT_EQ(Game().CategoryCount(), 0);
-    EXPECT_EQ(Game().CurrentCategory(), nullptr);
+    // Only the player's own pictures are left to choose from.
+    EXPECT_EQ(Game().CategoryCount(), 1);
+    EXPECT_EQ(Game().CurrentCategory(), &Game().OwnPictures());
     std::vector<uint32_t> menu;
     int width = 0;
     int height = 0;

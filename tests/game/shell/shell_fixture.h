@@ -144,6 +144,10 @@ class GameShellTest : public ShellWindowTest {
         namespace fs = std::filesystem;
         setenv("HOME", FolderPath("").c_str(), 1);
         setenv("XDG_DATA_HOME", FolderPath("data").c_str(), 1);
+        // The own pictures and their thumbnails stay in the scratch home too.
+        setenv("XDG_CACHE_HOME", FolderPath("cache").c_str(), 1);
+        unsetenv("XDG_PICTURES_DIR");
+        unsetenv("XDG_CONFIG_HOME");
         game->SetFolderName("Desk");
         root = game->UserFolder();
         fs::create_directories(root + "Tester");
