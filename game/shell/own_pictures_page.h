@@ -22,7 +22,7 @@ class OWN_PICTURES_PAGE : public PUZZLE_CATEGORY {
 
     // Starts listing and making thumbnails at once (THUMBNAIL_WORKER).
     OWN_PICTURES_PAGE(std::string pictures_folder, std::string cache_folder);
-    ~OWN_PICTURES_PAGE();
+    ~OWN_PICTURES_PAGE() override;
 
     // Once per menu frame: appends an entry (48 pieces gridded from the photo's shape) for each
     // picture the worker could make a thumbnail of, in listing order, and lays them out for a

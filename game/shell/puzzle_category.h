@@ -11,6 +11,8 @@ class PUZZLE_CATEGORY : public FRAME_PAGES {
 
     // name_index: the category's position in the catalogue file, which picks its caption.
     explicit PUZZLE_CATEGORY(int name_index);
+    // The book owns its categories as PUZZLE_CATEGORY, the own pictures' page among them.
+    virtual ~PUZZLE_CATEGORY() = default;
 
     // Every menu frame while the category is shown. A press (left or right) on an entry of the
     // current page selects it, plays puzzle_selection and answers the entry's index; a double
