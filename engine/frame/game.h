@@ -216,4 +216,9 @@ class ST_GAME {
     WINDOW_EVENTS events_;
 };
 
+// The application object, for the many places that only reach through it.
+inline ST_GAME& Frame() {
+    return *ST_GAME::GetInstance();
+}
+
 }  // namespace WUN

@@ -28,9 +28,7 @@ constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kDarkeningFill = 0xBBFFFFFF;
 constexpr uint32_t kDarkeningColour = 0x88000000;
 
-WUN::ST_GAME& Frame() {
-    return *WUN::ST_GAME::GetInstance();
-}
+using WUN::Frame;
 
 WFONT* MakeFont(const RESOURCE_FONT& item) {
     return new WFONT(*Frame().GetRender(), item.var);

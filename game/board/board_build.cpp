@@ -9,9 +9,7 @@
 namespace GAME {
 namespace {
 
-WUN::ST_GAME& Frame() {
-    return *WUN::ST_GAME::GetInstance();
-}
+using WUN::Frame;
 
 TEXEL_VIEW Lock(WRENDER& render, WTEXTURE* texture) {
     TEXEL_VIEW view;

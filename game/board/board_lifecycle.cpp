@@ -20,9 +20,7 @@
 namespace GAME {
 namespace {
 
-WUN::ST_GAME& Frame() {
-    return *WUN::ST_GAME::GetInstance();
-}
+using WUN::Frame;
 
 constexpr int kPlayAreaMargin = 50;
 constexpr uint32_t kBandFill = 0x661E90FFu;

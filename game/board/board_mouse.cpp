@@ -12,9 +12,7 @@
 namespace GAME {
 namespace {
 
-WUN::ST_GAME& Frame() {
-    return *WUN::ST_GAME::GetInstance();
-}
+using WUN::Frame;
 
 }  // namespace
 

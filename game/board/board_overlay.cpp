@@ -20,9 +20,7 @@ constexpr float kSeenHalfWidth = 70.0f;
 constexpr float kSeenHalfHeight = 52.5f;
 constexpr uint32_t kLensOutline = 0xFF1A4780u;
 
-WUN::ST_GAME& Frame() {
-    return *WUN::ST_GAME::GetInstance();
-}
+using WUN::Frame;
 
 }  // namespace
 

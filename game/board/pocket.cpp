@@ -20,9 +20,7 @@ constexpr float kSlideSpeed = 2.0f;
 constexpr int kShadowMargin = 10;
 constexpr int kShadowOffset = 20;
 
-WUN::ST_GAME& Frame() {
-    return *WUN::ST_GAME::GetInstance();
-}
+using WUN::Frame;
 
 std::unique_ptr<WSPRITE> Tile(const char* name, int anchor) {
     auto tile = std::make_unique<WSPRITE>(name);

@@ -18,9 +18,7 @@ constexpr int kMainFont = 1;
 constexpr int kButtonOverSound = 1;
 constexpr float kHalfTurn = 3.14159265f;
 
-WUN::ST_GAME& Frame() {
-    return *WUN::ST_GAME::GetInstance();
-}
+using WUN::Frame;
 
 std::unique_ptr<BUTTONACT> MakeButton(const char* name, const char* hint,
                                       BUTTONACT::ActionWithArgument action, void* owner) {

@@ -50,9 +50,7 @@ constexpr int kSparkCount = 40;
 constexpr int kBurstSize = 30;
 constexpr int kBurstCapacity = 100;
 
-WUN::ST_GAME& Frame() {
-    return *WUN::ST_GAME::GetInstance();
-}
+using WUN::Frame;
 
 WINPUT& Input() {
     return *Frame().GetInput();

@@ -14,9 +14,7 @@
 namespace GAME {
 
 namespace {
-WUN::ST_GAME& Frame() {
-    return *WUN::ST_GAME::GetInstance();
-}
+using WUN::Frame;
 }  // namespace
 
 APPLY_RESOLUTION::APPLY_RESOLUTION()

@@ -32,9 +32,7 @@ namespace {
 constexpr std::chrono::seconds kLoadingLimit{120};
 constexpr int kLogoClickEvery = 30;  // steps
 
-WUN::ST_GAME& Frame() {
-    return *WUN::ST_GAME::GetInstance();
-}
+using WUN::Frame;
 
 // A new folder under the system's temporary folder; empty when none can be made.
 std::string MakeTemporaryFolder() {
