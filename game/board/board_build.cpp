@@ -5,6 +5,7 @@
 #include "engine/frame/game.h"
 #include "game/board/cut_grid.h"
 #include "game/board/pieces_system.h"
+#include "game/board/soft_shadow.h"
 
 namespace GAME {
 namespace {
@@ -74,6 +75,7 @@ void PUZZLE_PIECES_SYSTEM::BuildPieces() {
             pieces_.push_back(std::make_unique<PUZZLE_PIECE>(
                 texture, col, row, target_x, target_y, cellW, cellH, start_x, start_y, turns, edge,
                 cut.lines.Shape(grid, col, row), random));
+            pieces_.back()->SetShadow(MakeSoftShadow(render, texels));
             stack_.push_back(pieces_.back().get());
             grid_.push_back(pieces_.back().get());
         }

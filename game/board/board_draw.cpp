@@ -22,13 +22,15 @@ uint32_t Argb(float a, float r, float g, float b) {
 }  // namespace
 
 void PUZZLE_PIECES_SYSTEM::DrawShadow(PUZZLE_PIECE& piece, float ox, float oy) {
-    if (piece.appear != 1.0f) {
+    if (piece.appear != 1.0f || !piece.shadow) {
         return;
     }
+    WSPRITE& shadow = *piece.shadow;
     const float offset = piece.lift * 10.0f + 2.0f;
-    piece.sprite.SetColour(Argb((1.0f - piece.lift) * 0.4f + 0.4f, 0.0f, 0.0f, 0.0f));
-    piece.sprite.DrawAt(piece.X() + ox + offset, piece.Y() + oy + offset);
-    piece.sprite.SetColour(0xFFFFFFFFu);
+    shadow.rotation = piece.sprite.rotation;
+    shadow.scale = piece.sprite.scale;
+    shadow.SetColour(Argb((1.0f - piece.lift) * 0.4f + 0.4f, 0.0f, 0.0f, 0.0f));
+    shadow.DrawAt(piece.X() + ox + offset, piece.Y() + oy + offset);
 }
 
 void PUZZLE_PIECES_SYSTEM::DrawBody(PUZZLE_PIECE& piece, float ox, float oy, bool in_pocket) {

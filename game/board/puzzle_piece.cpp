@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "engine/frame/random.h"
+#include "engine/render/texture.h"
+#include "game/board/soft_shadow.h"
 
 namespace GAME {
 namespace {
@@ -61,6 +63,21 @@ PUZZLE_PIECE::PUZZLE_PIECE(WTEXTURE* texture, int col_, int row_, int target_x_,
         }
         outline[i] = point;
     }
+}
+
+void PUZZLE_PIECE::SetShadow(WTEXTURE* texture) {
+    if (texture == nullptr) {
+        shadow.reset();
+        return;
+    }
+    shadow = std::make_unique<WSPRITE>(texture);
+    // A shadow texel spans kShadowShrink piece texels, and the margin lies before the piece.
+    shadow->SetSize(shadow->GetWidth() * kShadowShrink, shadow->GetHeight() * kShadowShrink);
+    shadow->SetUV(0.0f, 0.0f, 1.0f, 1.0f);
+    constexpr int kMarginTexels = kShadowMargin * kShadowShrink;
+    shadow->SetCentre(sprite.GetCentreX() + kMarginTexels, sprite.GetCentreY() + kMarginTexels);
+    shadow->ShowOnlyOpaqueTexels();
+    texture->drop_after_upload = true;
 }
 
 void PUZZLE_PIECE::SetTarget(int x, int y) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "engine/ui/sprite.h"
 #include "game/board/cut_grid.h"
@@ -25,6 +26,10 @@ class PUZZLE_PIECE {
     PUZZLE_PIECE(WTEXTURE* texture, int col, int row, int target_x, int target_y, int cell_w,
                  int cell_h, int start_x, int start_y, int quarter_turns, bool edge,
                  const CUT_POINT* shape, WRANDOM& random);
+
+    // Takes texture (made by MakeSoftShadow from this piece's texels) as the drop shadow; null
+    // leaves the piece without one.
+    void SetShadow(WTEXTURE* texture);
 
     // Flies to (x, y) within one second.
     void SetTarget(int x, int y);
@@ -76,6 +81,8 @@ class PUZZLE_PIECE {
     int target_x = 0;
     int target_y = 0;
     WSPRITE sprite;
+    // Drawn under the sprite, turned and scaled with it; null when none could be made.
+    std::unique_ptr<WSPRITE> shadow;
 };
 
 }  // namespace GAME

@@ -99,6 +99,11 @@ class BoardTest : public ::testing::Test {
     }
 
     PUZZLE_PIECE& Piece(int col, int row) { return *board->GridAt(col, row); }
+    // The draw is of the piece: its body, a highlight or its shadow.
+    static bool DrawnFor(const WRECORDED_DRAW& d, const PUZZLE_PIECE& p) {
+        return d.texture == p.sprite.GetTexture() ||
+               (p.shadow && d.texture == p.shadow->GetTexture());
+    }
     const std::string& PicturePath() const { return picture_path_; }
 
     // Turns a piece about its own centre until it has reached quarter turns.

@@ -133,8 +133,9 @@ TEST_F(MagnifierPixelTest, TheLensShowsTheSceneAroundThePointerMagnified) {
     // Smooth filtering blurs the sharpest edges (the drop shadows') a little.
     EXPECT_LE(mismatches, samples / 25);
 
-    // Right under the pointer the lens shows what lies there.
-    EXPECT_LT(Difference(At(lens, px, py), At(plain, px, py)), 24);
+    // Right under the pointer the lens shows what lies there, give or take the filtering of the
+    // piece's edge and its soft shadow.
+    EXPECT_LT(Difference(At(lens, px, py), At(plain, px, py)), 32);
 }
 
 }  // namespace

@@ -231,10 +231,11 @@ TEST_F(BoardTest, LayersDrawShadowsUnderBodiesAndLiftedPiecesLast) {
     board->Draw(0);
     std::vector<const WRECORDED_DRAW*> mine;
     for (const WRECORDED_DRAW& d : game->render.GetRecordedDraws()) {
-        if (d.texture == lifted.sprite.GetTexture())
+        if (DrawnFor(d, lifted))
             mine.push_back(&d);
     }
     ASSERT_EQ(mine.size(), 2u);
+    EXPECT_EQ(mine[0]->texture, lifted.shadow->GetTexture());
     // Shadow: black, offset by lift * 10 + 2, alpha (1 - lift) * 0.4 + 0.4.
     EXPECT_EQ(mine[0]->colour & 0x00FFFFFFu, 0u);
     EXPECT_EQ(mine[0]->colour >> 24, static_cast<uint32_t>(0.6f * 255));

@@ -38,13 +38,13 @@ class PocketTest : public BoardTest {
         ASSERT_TRUE(Pocket().IsOpen());
         ASSERT_FALSE(Pocket().IsSliding());
     }
-    // Draws the play state; the draws that used the piece's texture.
+    // Draws the play state; the draws of the piece.
     std::vector<WRECORDED_DRAW> DrawsOf(const PUZZLE_PIECE& p) {
         game->render.ClearRecordedDraws();
         board->Draw(0);
         std::vector<WRECORDED_DRAW> draws;
         for (const WRECORDED_DRAW& d : game->render.GetRecordedDraws()) {
-            if (d.texture == p.sprite.GetTexture())
+            if (DrawnFor(d, p))
                 draws.push_back(d);
         }
         return draws;
