@@ -33,6 +33,7 @@ void PUZZLE_PIECES_SYSTEM::BuildPieces() {
 
     held_ = nullptr;
     pieces_.clear();
+    ReleaseShadowAtlas();
     stack_.clear();
     grid_.clear();
     const TEXEL_VIEW source = Lock(render, picture->GetTexture());
@@ -75,16 +76,36 @@ void PUZZLE_PIECES_SYSTEM::BuildPieces() {
             pieces_.push_back(std::make_unique<PUZZLE_PIECE>(
                 texture, col, row, target_x, target_y, cellW, cellH, start_x, start_y, turns, edge,
                 cut.lines.Shape(grid, col, row), random));
-            pieces_.back()->SetShadow(MakeSoftShadow(render, texels));
             stack_.push_back(pieces_.back().get());
             grid_.push_back(pieces_.back().get());
         }
     }
+    MakeShadows();
     ResetCounters();
     BuildBorderRing();
     const int ring_span = std::max(rows + cols - 2, 1);
     wave_step = 0.4f / ring_span + 0.4f / ring_span;
     finish_sparkles = 12;
+}
+
+void PUZZLE_PIECES_SYSTEM::MakeShadows() {
+    std::vector<TEXEL_VIEW> texels;
+    for (int i = 0; i < cut_arena_.PieceCount(); ++i) {
+        texels.push_back(cut_arena_.Piece(i));
+    }
+    std::vector<SHADOW_PLACE> places;
+    shadow_atlas_ = MakeShadowAtlas(*Frame().GetRender(), texels, places);
+    if (shadow_atlas_ != nullptr) {
+        shadow_atlas_->drop_after_upload = true;
+    }
+    for (size_t i = 0; i < places.size() && i < grid_.size(); ++i) {
+        grid_[i]->SetShadow(shadow_atlas_, places[i]);
+    }
+}
+
+void PUZZLE_PIECES_SYSTEM::ReleaseShadowAtlas() {
+    Frame().GetRender()->ReleaseTexture(shadow_atlas_);
+    shadow_atlas_ = nullptr;
 }
 
 void PUZZLE_PIECES_SYSTEM::ReleaseUploadedCut() {

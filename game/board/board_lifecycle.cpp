@@ -105,6 +105,7 @@ PUZZLE_PIECES_SYSTEM::~PUZZLE_PIECES_SYSTEM() {
     delete bullet_head_;
     delete lens_;
     pieces_.clear();
+    ReleaseShadowAtlas();
     KeepCutArena(std::move(cut_arena_));
 }
 

@@ -295,6 +295,9 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
     // With a device, the cut's memory goes once every piece texture has dropped its texels
     // after the upload (board_build.cpp).
     void ReleaseUploadedCut();
+    // The pieces' shadows, packed into shadow_atlas_ from the cut's texels (board_build.cpp).
+    void MakeShadows();
+    void ReleaseShadowAtlas();
 
     // Drawing (board_draw.cpp).
     // The units of stack indices top .. end - 1 that lie in the layer asked for, bottom first.
@@ -354,6 +357,7 @@ class PUZZLE_PIECES_SYSTEM : public WST::ST {
 
     // Holds the pieces' texels, which their textures borrow; kept for the next board.
     CUT_ARENA cut_arena_ = TakeKeptCutArena();
+    WTEXTURE* shadow_atlas_ = nullptr;  // owned; the pieces' shadow sprites draw from it
     std::vector<std::unique_ptr<PUZZLE_PIECE>> pieces_;  // owned, in grid order
     std::vector<PUZZLE_PIECE*> stack_;                   // index 0 on top
     std::vector<PUZZLE_PIECE*> grid_;                    // row-major

@@ -7,7 +7,6 @@
 
 #include "engine/frame/random.h"
 #include "engine/render/texture.h"
-#include "game/board/soft_shadow.h"
 
 namespace GAME {
 namespace {
@@ -65,19 +64,30 @@ PUZZLE_PIECE::PUZZLE_PIECE(WTEXTURE* texture, int col_, int row_, int target_x_,
     }
 }
 
-void PUZZLE_PIECE::SetShadow(WTEXTURE* texture) {
-    if (texture == nullptr) {
+PUZZLE_PIECE::~PUZZLE_PIECE() {
+    // The atlas is the board's: the sprite must not release it.
+    if (shadow) {
+        shadow->SetTexture(nullptr);
+    }
+}
+
+void PUZZLE_PIECE::SetShadow(WTEXTURE* atlas, const SHADOW_PLACE& place) {
+    if (atlas == nullptr || place.width == 0) {
         shadow.reset();
         return;
     }
-    shadow = std::make_unique<WSPRITE>(texture);
-    // A shadow texel spans kShadowShrink piece texels, and the margin lies before the piece.
-    shadow->SetSize(shadow->GetWidth() * kShadowShrink, shadow->GetHeight() * kShadowShrink);
-    shadow->SetUV(0.0f, 0.0f, 1.0f, 1.0f);
-    constexpr int kMarginTexels = kShadowMargin * kShadowShrink;
-    shadow->SetCentre(sprite.GetCentreX() + kMarginTexels, sprite.GetCentreY() + kMarginTexels);
-    shadow->ShowOnlyOpaqueTexels();
-    texture->drop_after_upload = true;
+    shadow = std::make_unique<WSPRITE>();
+    shadow->SetTexture(atlas);
+    // A shadow texel spans kShadowShrink piece texels; the piece's centre lies the margin into
+    // the uncropped shadow, which the place starts (left, top) into.
+    shadow->SetSize(place.width * kShadowShrink, place.height * kShadowShrink);
+    const float w = static_cast<float>(atlas->width);
+    const float h = static_cast<float>(atlas->height);
+    shadow->SetUV(static_cast<float>(place.atlas_x) / w, static_cast<float>(place.atlas_y) / h,
+                  static_cast<float>(place.atlas_x + place.width) / w,
+                  static_cast<float>(place.atlas_y + place.height) / h);
+    shadow->SetCentre(sprite.GetCentreX() + (kShadowMargin - place.left) * kShadowShrink,
+                      sprite.GetCentreY() + (kShadowMargin - place.top) * kShadowShrink);
 }
 
 void PUZZLE_PIECE::SetTarget(int x, int y) {

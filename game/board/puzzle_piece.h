@@ -6,6 +6,7 @@
 
 #include "engine/ui/sprite.h"
 #include "game/board/cut_grid.h"
+#include "game/board/soft_shadow.h"
 
 class WRANDOM;
 
@@ -27,9 +28,13 @@ class PUZZLE_PIECE {
                  int cell_h, int start_x, int start_y, int quarter_turns, bool edge,
                  const CUT_POINT* shape, WRANDOM& random);
 
-    // Takes texture (made by MakeSoftShadow from this piece's texels) as the drop shadow; null
-    // leaves the piece without one.
-    void SetShadow(WTEXTURE* texture);
+    ~PUZZLE_PIECE();
+    PUZZLE_PIECE(const PUZZLE_PIECE&) = delete;
+    PUZZLE_PIECE& operator=(const PUZZLE_PIECE&) = delete;
+
+    // The drop shadow: place inside atlas (MakeShadowAtlas), which the board owns and keeps
+    // while the piece lives. A null atlas or an empty place leaves the piece without one.
+    void SetShadow(WTEXTURE* atlas, const SHADOW_PLACE& place);
 
     // Flies to (x, y) within one second.
     void SetTarget(int x, int y);

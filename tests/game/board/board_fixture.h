@@ -99,10 +99,18 @@ class BoardTest : public ::testing::Test {
     }
 
     PUZZLE_PIECE& Piece(int col, int row) { return *board->GridAt(col, row); }
-    // The draw is of the piece: its body, a highlight or its shadow.
+    // The draw is of the piece: its body, a highlight or its shadow (its place in the atlas
+    // that all shadows share).
     static bool DrawnFor(const WRECORDED_DRAW& d, const PUZZLE_PIECE& p) {
-        return d.texture == p.sprite.GetTexture() ||
-               (p.shadow && d.texture == p.shadow->GetTexture());
+        if (d.texture == p.sprite.GetTexture()) {
+            return true;
+        }
+        if (!p.shadow || d.texture != p.shadow->GetTexture()) {
+            return false;
+        }
+        const WQUAD_CORNER* place = p.shadow->quad.corners;
+        return d.corners[0].u == place[0].u && d.corners[0].v == place[0].v &&
+               d.corners[2].u == place[2].u && d.corners[2].v == place[2].v;
     }
     const std::string& PicturePath() const { return picture_path_; }
 
