@@ -44,7 +44,8 @@ struct WTEXTURE {
     // the creator keeps them alive while the texture may upload or lock them.
     uint32_t* held_texels = nullptr;
     // Nothing reads the texels once the GPU has a copy: with a device the upload drops them,
-    // and a lock answers null from then on.
+    // and a lock answers null from then on. Set for images loaded from files and packs, the
+    // pieces and their shadows; whoever reads a texture's texels clears it first.
     bool drop_after_upload = false;
 
     // The texels in memory, null when there are none (dropped or never held).

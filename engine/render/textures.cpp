@@ -77,6 +77,9 @@ WTEXTURE* WRENDER::LoadTextureBytes(const void* bytes, size_t size, bool size_fr
     t->width = width;
     t->height = height;
     t->texels = std::move(texels);
+    // Art read from a file is only ever drawn: once on the GPU, its texels would only take
+    // memory. A caller that reads them (a picture to be cut) keeps them.
+    t->drop_after_upload = true;
     image_width_ = width;
     image_height_ = height;
     return t;

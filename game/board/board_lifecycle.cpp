@@ -125,6 +125,8 @@ void PUZZLE_PIECES_SYSTEM::Init(const std::string& picture_path_, int min_pieces
     } else {
         picture = new WSPRITE(picture_path.c_str(), true);
     }
+    // Every cut reads the picture's texels.
+    picture->GetTexture()->drop_after_upload = false;
     // The mask matches the picture's texels (after a failed load, the default texture's).
     WRENDER* render = Frame().GetRender();
     int width = 0;
