@@ -6,11 +6,13 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "engine/platform/platform.h"
 #include "engine/platform/png_writer.h"
 #include "engine/render/render_device.h"
+#include "tests/support/png_bytes.h"
 
 namespace {
 
@@ -448,6 +450,28 @@ TEST_F(GlPixelTest, TexelsDroppedAfterTheUploadLeaveTheGpuCopyDrawn) {
     EXPECT_EQ(Pixel(24, 16), 0xFF00C000u);
     render_.ReleaseTexture(owned);
     render_.ReleaseTexture(over_held);
+}
+
+// Images read from files and packs are only drawn, so they give their texels up unasked; a
+// reader keeps them by clearing the flag before the first draw.
+TEST_F(GlPixelTest, LoadedImagesDropTheirTexelsUnlessKept) {
+    Mode(32, 32, 32, 32);
+    const std::string png = png_bytes::SolidPng(2, 2, 0xFF00C000);
+    WTEXTURE* dropped = render_.LoadTextureFromMemory(png.data(), png.size());
+    WTEXTURE* kept = render_.LoadTextureFromMemory(png.data(), png.size());
+    kept->drop_after_upload = false;
+    Frame([] {});
+    render_.DrawQuad(Rectangle(16, 32, dropped, 0xFFFFFFFF, 0), 0, 0, 1, 1, 0, 0, 0);
+    render_.DrawQuad(Rectangle(16, 32, kept, 0xFFFFFFFF, 0), 16, 0, 1, 1, 0, 0, 0);
+    Read();
+    render_.Present();
+    EXPECT_EQ(Pixel(8, 16), 0xFF00C000u);
+    EXPECT_EQ(Pixel(24, 16), 0xFF00C000u);
+    EXPECT_EQ(render_.LockTexture(dropped), nullptr);
+    ASSERT_NE(render_.LockTexture(kept), nullptr);
+    EXPECT_EQ(render_.LockTexture(kept)[3], 0xFF00C000u);
+    render_.ReleaseTexture(dropped);
+    render_.ReleaseTexture(kept);
 }
 
 // A back buffer of the window's size is drawn straight into the window; a wider one goes
