@@ -126,7 +126,8 @@ OWN_THUMBNAIL THUMBNAIL_WORKER::Make(size_t index, const std::string& path) cons
         WriteThumbnail(made);
     }
     // The scan reports shapes only: texels are held for the pages on show, not for every photo.
-    made.argb = {};
+    // A clear would keep the vector's memory, a thumbnail's worth for each photo listed.
+    std::vector<uint32_t>().swap(made.argb);
     return made;
 }
 
