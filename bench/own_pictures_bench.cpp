@@ -2,10 +2,12 @@
 // real program and GPU frames: the slowest main-thread frame, the time to the first eight
 // thumbnails and the process's peak memory. Run once per folder size, in its own process, so
 // that peaks compare:
-//   bench_own_pictures --benchmark_filter='/0$'     (the idle menu)
-//   bench_own_pictures --benchmark_filter='/2000$'
-// The photos are a few distinct JPEGs and hard links to them, kept in a temporary folder; the
-// thumbnail cache starts empty every run.
+//   bench_own_pictures --benchmark_filter='/0/'     (the idle menu)
+//   bench_own_pictures --benchmark_filter='/2000/'
+// The photos are a few distinct JPEGs and hard links to them, kept in a temporary folder. The
+// distinct JPEGs are made here, or taken from PD_BENCH_PHOTOS (a folder of *.jpg) when it is set.
+// The thumbnail cache starts empty every run, unless PD_BENCH_CACHE names a cache folder to keep:
+// a second run with the same folder measures the warm cache.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -17,6 +19,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "engine/frame/game.h"
 #include "game/shell/own_pictures_page.h"
@@ -42,6 +45,15 @@ std::string BuiltGameFolder() {
 // The distinct photos, written once and kept for later runs.
 std::vector<fs::path> DistinctPhotos(const fs::path& folder) {
     std::vector<fs::path> photos;
+    if (const char* given = std::getenv("PD_BENCH_PHOTOS")) {
+        for (const fs::directory_entry& entry : fs::directory_iterator(given)) {
+            if (entry.path().extension() == ".jpg") {
+                photos.push_back(entry.path());
+            }
+        }
+        std::sort(photos.begin(), photos.end());
+        return photos;
+    }
     fs::create_directories(folder);
     for (const auto& size : kPhotoSizes) {
         const fs::path path =
@@ -69,7 +81,10 @@ std::vector<fs::path> DistinctPhotos(const fs::path& folder) {
 
 // count hard links to the distinct photos, over the top level and a few sub-folders.
 fs::path PhotoFolder(int count) {
-    const fs::path root = fs::temp_directory_path() / "pd_own_pictures_bench";
+    const char* given = std::getenv("PD_BENCH_PHOTOS");
+    const fs::path root =
+        fs::temp_directory_path() /
+        (given != nullptr ? "pd_own_pictures_bench_given" : "pd_own_pictures_bench");
     const std::vector<fs::path> photos = DistinctPhotos(root / "distinct");
     const fs::path folder = root / ("Pictures_" + std::to_string(count));
     if (!fs::exists(folder)) {
@@ -102,8 +117,13 @@ double PeakMegabytes() {
 void BM_MenuWhileThumbnailsAreMade(benchmark::State& state) {
     const int photos = static_cast<int>(state.range(0));
     const fs::path pictures = PhotoFolder(photos);
-    const fs::path cache = fs::temp_directory_path() / ("pd_own_cache_" + std::to_string(getpid()));
-    fs::remove_all(cache);
+    const char* kept_cache = std::getenv("PD_BENCH_CACHE");
+    const fs::path cache = kept_cache != nullptr ? fs::path(kept_cache)
+                                                 : fs::temp_directory_path() /
+                                                       ("pd_own_cache_" + std::to_string(getpid()));
+    if (kept_cache == nullptr) {
+        fs::remove_all(cache);
+    }
     setenv("XDG_PICTURES_DIR", pictures.c_str(), 1);
     setenv("XDG_CACHE_HOME", cache.c_str(), 1);
 
@@ -122,6 +142,7 @@ void BM_MenuWhileThumbnailsAreMade(benchmark::State& state) {
     constexpr int kWarmUpFrames = 60;
     double worst_after_warm_up_ms = 0.0;
     int frames = 0, frames_over_20_ms = 0;
+    std::vector<double> frame_ms;
     for (auto _ : state) {
         frame.Step(GAME_DRIVER::kFrameSeconds, true);
         game.SelectPage(game.CategoryCount());
@@ -138,6 +159,7 @@ void BM_MenuWhileThumbnailsAreMade(benchmark::State& state) {
             // and every few of them waits for the whole queue.
             std::this_thread::sleep_until(start + std::chrono::microseconds(16667));
             worst_ms = std::max(worst_ms, ms);
+            frame_ms.push_back(ms);
             total_ms += ms;
             if (++frames > kWarmUpFrames) {
                 worst_after_warm_up_ms = std::max(worst_after_warm_up_ms, ms);
@@ -156,11 +178,17 @@ void BM_MenuWhileThumbnailsAreMade(benchmark::State& state) {
     state.counters["worst_after_1s_ms"] = worst_after_warm_up_ms;
     state.counters["over_20ms_after_1s"] = frames_over_20_ms;
     state.counters["mean_frame_ms"] = frames > 0 ? total_ms / frames : 0.0;
+    if (!frame_ms.empty()) {
+        std::nth_element(frame_ms.begin(), frame_ms.begin() + frame_ms.size() / 2, frame_ms.end());
+        state.counters["median_frame_ms"] = frame_ms[frame_ms.size() / 2];
+    }
     state.counters["first_8_ms"] = first_eight_ms;
     state.counters["first_8_from_start_ms"] = first_eight_from_start_ms;
     state.counters["frames"] = frames;
     state.counters["peak_MB"] = PeakMegabytes();
-    fs::remove_all(cache);
+    if (kept_cache == nullptr) {
+        fs::remove_all(cache);
+    }
 }
 BENCHMARK(BM_MenuWhileThumbnailsAreMade)
     ->Arg(0)
