@@ -1,5 +1,7 @@
-// The millisecond clock, sleeping, detached threads and the recursive lock.
+// The millisecond clock, sleeping, detached and idle-priority threads and the recursive lock.
 #include <SDL.h>
+#include <pthread.h>
+#include <sched.h>
 
 #include <mutex>
 #include <thread>
@@ -20,6 +22,12 @@ void StartThread(void (*fn)()) {
     if (fn != nullptr) {
         std::thread(fn).detach();
     }
+}
+
+bool RunThisThreadWhenIdle() {
+    sched_param param{};
+    param.sched_priority = 0;
+    return pthread_setschedparam(pthread_self(), SCHED_IDLE, &param) == 0;
 }
 
 Lock::Lock() : impl_(new std::recursive_mutex) {}

@@ -15,6 +15,9 @@ uint32_t Milliseconds();
 void SleepMilliseconds(uint32_t ms);
 // Starts fn on a new detached thread.
 void StartThread(void (*fn)());
+// The calling thread runs only when no other thread wants the processor: for background work
+// that must never slow the frames down. False when the system refuses.
+bool RunThisThreadWhenIdle();
 
 // A recursive mutual-exclusion lock (the loading lock).
 class Lock {

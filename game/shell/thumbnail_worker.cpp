@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "engine/platform/image_decoder.h"
+#include "engine/platform/platform.h"
 #include "engine/platform/png_writer.h"
 #include "engine/platform/regular_file.h"
 #include "engine/platform/user_folders.h"
@@ -132,6 +133,9 @@ OWN_THUMBNAIL THUMBNAIL_WORKER::Make(size_t index, const std::string& path) cons
 }
 
 void THUMBNAIL_WORKER::Run() {
+    // Decoding camera photos competes for the processor with the drawing, which on a software
+    // renderer is the menu's frame time: the scan takes longer instead.
+    platform::RunThisThreadWhenIdle();
     const std::vector<std::string> paths = ListOwnPictures(pictures_folder_);
     size_t next = 0;
     scan_done_ = paths.empty();
