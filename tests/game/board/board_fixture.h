@@ -202,4 +202,45 @@ class BoardTest : public ::testing::Test {
     std::filesystem::path previous_folder_;
 };
 
+// The board drawn on the GPU of the program's one test window: the 1024 x 768 logical screen in
+// a back buffer of the size given, on an opaque board. Skipped without OpenGL 3.3; derived
+// set-ups go on only when IsSkipped() and HasFatalFailure() are false.
+class BoardGpuTest : public BoardTest {
+  protected:
+    BoardGpuTest(int width = 1024, int height = 768) : width_(width), height_(height) {}
+
+    void SetUp() override {
+        if (GpuWindow() == nullptr) {
+            GTEST_SKIP() << "no OpenGL 3.3 window on this machine";
+        }
+        BoardTest::SetUp();
+        WRENDER& render = game->render;
+        if (!render.HasDevice()) {
+            ASSERT_EQ(render.Create(GpuWindow()), 0);
+        }
+        render.SetRecording(false);
+        render.ResetMode(width_, height_, false);
+        render.SetLogicalSize(1024, 768);
+        // The player's colour is always opaque: the scene holds no transparency.
+        settings.background = -1;
+    }
+
+    void TearDown() override {
+        if (GpuWindow() == nullptr) {
+            return;
+        }
+        BoardTest::TearDown();
+        // The other tests of this program read the recorded draws at the screen's own size.
+        game->render.ResetMode(1024, 768, false);
+        game->render.SetLogicalSize(1024, 768);
+        game->render.SetRecording(true);
+    }
+
+    bool Ready() const { return !IsSkipped() && !HasFatalFailure(); }
+
+  private:
+    int width_;
+    int height_;
+};
+
 }  // namespace GAME

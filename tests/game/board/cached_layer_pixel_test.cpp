@@ -6,34 +6,18 @@
 #include <functional>
 #include <string>
 
-#include "engine/platform/platform.h"
 #include "tests/game/board/board_fixture.h"
 
 namespace GAME {
 namespace {
 
-class CachedLayerPixelTest : public BoardTest {
+class CachedLayerPixelTest : public BoardGpuTest {
   protected:
     // Letter-boxed, as the magnifier's pixel test is: the layer shares the scene's transform.
     static constexpr int kWindowW = 1440;
     static constexpr int kWindowH = 900;
 
-    static void SetUpTestSuite() { window_ = GpuWindow(); }
-
-    void SetUp() override {
-        if (window_ == nullptr) {
-            GTEST_SKIP() << "no OpenGL 3.3 window on this machine";
-        }
-        BoardTest::SetUp();
-        WRENDER& render = game->render;
-        if (!render.HasDevice()) {
-            ASSERT_EQ(render.Create(window_), 0);
-        }
-        render.SetRecording(false);
-        render.ResetMode(kWindowW, kWindowH, false);
-        render.SetLogicalSize(1024, 768);
-        settings.background = -1;
-    }
+    CachedLayerPixelTest() : BoardGpuTest(kWindowW, kWindowH) {}
 
     void NewBoard() {
         ReleaseMouse();
@@ -46,14 +30,10 @@ class CachedLayerPixelTest : public BoardTest {
     }
 
     void TearDown() override {
-        if (window_ == nullptr) {
-            return;
+        BoardGpuTest::TearDown();
+        if (GpuWindow() != nullptr) {
+            game->render.SetLayerCaching(true);
         }
-        BoardTest::TearDown();
-        game->render.SetLayerCaching(true);
-        game->render.ResetMode(1024, 768, false);
-        game->render.SetLogicalSize(1024, 768);
-        game->render.SetRecording(true);
     }
 
     std::vector<uint32_t> DrawFrame() {
@@ -90,11 +70,7 @@ class CachedLayerPixelTest : public BoardTest {
         game->render.SetLayerCaching(true);
         return pixels;
     }
-
-    static void* window_;
 };
-
-void* CachedLayerPixelTest::window_ = nullptr;
 
 struct SCENE {
     const char* what;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/platform/platform.h"
 #include "tests/game/board/board_fixture.h"
 
 namespace GAME {
@@ -25,44 +24,23 @@ int Difference(uint32_t a, uint32_t b) {
     return std::max({std::abs(x.r - y.r), std::abs(x.g - y.g), std::abs(x.b - y.b)});
 }
 
-class MagnifierPixelTest : public BoardTest {
+class MagnifierPixelTest : public BoardGpuTest {
   protected:
+    MagnifierPixelTest() : BoardGpuTest(kWindowW, kWindowH) {}
+
     static constexpr int kWindowW = 1440;
     static constexpr int kWindowH = 900;
     // 900 / 768 of a logical pixel, the picture centred: 120 window pixels either side.
     static constexpr float kScale = 900.0f / 768.0f;
     static constexpr float kOffsetX = 120.0f;
 
-    static void SetUpTestSuite() { window_ = GpuWindow(); }
-
     void SetUp() override {
-        if (window_ == nullptr) {
-            GTEST_SKIP() << "no OpenGL 3.3 window on this machine";
-        }
-        BoardTest::SetUp();
-        WRENDER& render = game->render;
-        if (!render.HasDevice()) {
-            ASSERT_EQ(render.Create(window_), 0);
-        }
-        render.SetRecording(false);
-        render.ResetMode(kWindowW, kWindowH, false);
-        render.SetLogicalSize(1024, 768);
-        // An opaque board, as the player's colour always is: the lens copies the scene as it
-        // is, transparency and all.
-        settings.background = -1;
-        MakeBoard();
-        board->Layout();
-    }
-
-    void TearDown() override {
-        if (window_ == nullptr) {
+        BoardGpuTest::SetUp();
+        if (!Ready()) {
             return;
         }
-        BoardTest::TearDown();
-        // The other tests of this program read the recorded draws at the screen's own size.
-        game->render.ResetMode(1024, 768, false);
-        game->render.SetLogicalSize(1024, 768);
-        game->render.SetRecording(true);
+        MakeBoard();
+        board->Layout();
     }
 
     // A frame drawn as the game draws it: the scene, then the overlay onto the window.
@@ -87,11 +65,8 @@ class MagnifierPixelTest : public BoardTest {
         return pixels[static_cast<size_t>(py) * kWindowW + px];
     }
 
-    static void* window_;
     std::vector<uint32_t> pixels_;
 };
-
-void* MagnifierPixelTest::window_ = nullptr;
 
 TEST_F(MagnifierPixelTest, TheLensShowsTheSceneAroundThePointerMagnified) {
     // Over the edge of a piece on the pale board: detail and plain background side by side.

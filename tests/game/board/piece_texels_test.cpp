@@ -2,7 +2,6 @@
 // uploaded, the pieces drawn from their GPU copies and a new deal cut into fresh memory.
 #include <vector>
 
-#include "engine/platform/platform.h"
 #include "tests/game/board/board_fixture.h"
 
 namespace GAME {
@@ -29,32 +28,15 @@ TEST_F(BoardTest, WithoutADeviceThePiecesKeepTheirTexelsThroughDrawnFrames) {
     }
 }
 
-class PieceTexelsGpuTest : public BoardTest {
+class PieceTexelsGpuTest : public BoardGpuTest {
   protected:
-    static void SetUpTestSuite() { window_ = platform::CreateGameWindow("piece texels"); }
-
     void SetUp() override {
-        if (window_ == nullptr) {
-            GTEST_SKIP() << "no OpenGL 3.3 window on this machine";
-        }
-        BoardTest::SetUp();
-        WRENDER& render = game->render;
-        if (!render.HasDevice()) {
-            ASSERT_EQ(render.Create(window_), 0);
-        }
-        render.SetRecording(false);
-        render.ResetMode(1024, 768, false);
-        settings.background = -1;
-        MakeBoard();
-        board->Layout();
-    }
-
-    void TearDown() override {
-        if (window_ == nullptr) {
+        BoardGpuTest::SetUp();
+        if (!Ready()) {
             return;
         }
-        BoardTest::TearDown();
-        game->render.SetRecording(true);
+        MakeBoard();
+        board->Layout();
     }
 
     std::vector<uint32_t> DrawnFrame() {
@@ -70,11 +52,7 @@ class PieceTexelsGpuTest : public BoardTest {
         render.Present();
         return pixels;
     }
-
-    static void* window_;
 };
-
-void* PieceTexelsGpuTest::window_ = nullptr;
 
 TEST_F(PieceTexelsGpuTest, UploadedPiecesGiveUpTheirTexelsAndStillDrawTheSame) {
     const std::vector<uint32_t> first = DrawnFrame();
